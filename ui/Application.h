@@ -1,0 +1,92 @@
+// The application: forms in creation order (the first is the main form), the screen,
+// the modal stack, the active form, z-order, timers on one clock, and the paint flush
+// that follows every event.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "ui/Backend.h"
+#include "ui/Form.h"
+
+namespace ui {
+
+class Application {
+public:
+    Application(int screenWidth, int screenHeight);
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    int screenWidth() const { return screenW_; }
+    int screenHeight() const { return screenH_; }
+    void setScreenSize(int w, int h);
+
+    void setBackend(Backend* b) { backend_ = b; }
+    Backend& backend() { return backend_ ? *backend_ : nullBackend_; }
+
+    // Runs the form's create handler and records it in creation order.
+    void create(Form& f);
+    const std::vector<Form*>& forms() const { return forms_; }
+    Form* findForm(const std::string& className) const;
+    Form* mainForm() const { return forms_.empty() ? nullptr : forms_.front(); }
+    Form* activeForm() const { return active_; }
+    // Visible forms, bottom first.
+    const std::vector<Form*>& zOrder() const { return zorder_; }
+    std::vector<Form*> modalStack() const;
+    bool terminated() const { return terminated_; }
+
+    // The operations forms call.
+    void show(Form& f);
+    void showModal(Form& f);
+    void close(Form& f);
+    void activate(Form& f);
+
+    // Events from the backend; each one ends with a paint flush.
+    bool menuClick(Form& f, MenuItem& item);  // false when the item or form takes no input
+    bool keyEscape(Form& f);
+    bool mouseClick(Form& f, int x, int y);
+    void userActivate(Form& f);
+    void userClose(Form& f);
+
+    // Timers on the one clock (milliseconds).
+    int64_t now() const { return now_; }
+    // Lets time pass up to `t`, firing due timers one at a time in time order (ties in
+    // creation order). With `catchUp` every missed tick fires; without it a timer that
+    // fell behind fires once and continues from `t`.
+    void advanceTo(int64_t t, bool catchUp = true);
+    // The earliest due time of an enabled timer, or -1.
+    int64_t nextDue() const;
+    void registerTimer(Timer* t);
+    void unregisterTimer(Timer* t);
+    void timerRestarted(Timer& t);
+
+    void flush();
+
+private:
+    friend class Form;
+    void raise(Form& f);
+    void hide(Form& f);
+    Form* topEnabled() const;
+
+    struct ModalFrame {
+        Form* form;
+        std::vector<Form*> disabled;
+    };
+
+    int screenW_;
+    int screenH_;
+    Backend* backend_ = nullptr;
+    Backend nullBackend_;
+    std::vector<Form*> forms_;
+    std::vector<Form*> zorder_;
+    std::vector<ModalFrame> modalFrames_;
+    std::vector<Timer*> timers_;
+    Form* active_ = nullptr;
+    int64_t now_ = 0;
+    uint64_t timerSerial_ = 0;
+    bool terminated_ = false;
+    int eventDepth_ = 0;
+};
+
+}  // namespace ui

@@ -1,0 +1,240 @@
+#include "ui/Controls.h"
+
+#include <algorithm>
+
+#include "ui/Form.h"
+#include "ui/text/TextEngine.h"
+
+namespace ui {
+
+namespace {
+int mulDiv(int v, int num, int den) {
+    const long long p = static_cast<long long>(v) * num;
+    return static_cast<int>(p >= 0 ? (p + den / 2) / den : -((-p + den / 2) / den));
+}
+
+raster::Target targetFor(Form& f, const Rect& clip) {
+    raster::Bitmap* b = f.canvasBitmap();
+    Rect c = clip.intersected(Rect{0, 0, b->width, b->height});
+    return raster::Target(*b, 0, 0, c);
+}
+}  // namespace
+
+Control::Control(Form& owner, std::string name, Panel* parent)
+    : owner_(owner), name_(std::move(name)), parent_(parent) {
+    if (parent_) parent_->children_.push_back(this);
+    owner_.attach(this);
+}
+
+int Control::left() const { return align_ == Align::Client ? 0 : left_; }
+int Control::top() const { return align_ == Align::Client ? 0 : top_; }
+
+int Control::width() const {
+    if (align_ != Align::Client) return width_;
+    return parent_ ? parent_->width() : owner_.alignRect().width();
+}
+
+int Control::height() const {
+    if (align_ != Align::Client) return height_;
+    return parent_ ? parent_->height() : owner_.alignRect().height();
+}
+
+Rect Control::clientRect() const {
+    int ox = 0, oy = 0;
+    if (parent_) {
+        const Rect p = parent_->clientRect();
+        ox = p.left;
+        oy = p.top;
+    } else if (align_ == Align::Client) {
+        const Rect a = owner_.alignRect();
+        ox = a.left;
+        oy = a.top;
+    }
+    const int l = ox + left(), t = oy + top();
+    return Rect{l, t, l + std::max(0, width()), t + std::max(0, height())};
+}
+
+void Control::setBounds(int l, int t, int w, int h) {
+    if (l == left_ && t == top_ && w == width_ && h == height_) return;
+    const Rect before = clientRect();
+    left_ = l;
+    top_ = t;
+    width_ = w;
+    height_ = h;
+    if (visible_) owner_.Invalidate(before.united(clientRect()));
+}
+
+void Control::setAlign(Align a) {
+    align_ = a;
+    invalidate();
+}
+
+void Control::setVisible(bool v) {
+    if (v == visible_) return;
+    visible_ = v;
+    owner_.Invalidate(clientRect());
+}
+
+void Control::invalidate() { owner_.Invalidate(clientRect()); }
+
+void Control::scaleLayout(int num, int den) {
+    left_ = mulDiv(left_, num, den);
+    top_ = mulDiv(top_, num, den);
+    width_ = mulDiv(width_, num, den);
+    height_ = mulDiv(height_, num, den);
+}
+
+// ---- PaintBox
+
+PaintBox::PaintBox(Form& owner, std::string name, Panel* parent) : Control(owner, std::move(name), parent) {}
+
+raster::Bitmap* PaintBox::canvasBitmap() { return owner_.canvasBitmap(); }
+
+Rect PaintBox::canvasBounds() const { return clientRect(); }
+
+void PaintBox::canvasChanged(const Rect& r) { owner_.canvasChanged(r); }
+
+void PaintBox::paint(const Rect& clip) {
+    const Rect r = clientRect();
+    const Rect local{clip.left - r.left, clip.top - r.top, clip.right - r.left, clip.bottom - r.top};
+    canvas.font = font;
+    canvas.brush.setColor(color);
+    canvas.setPaintClip(&local);
+    if (OnPaint) OnPaint();
+    canvas.setPaintClip(nullptr);
+}
+
+void PaintBox::scaleLayout(int num, int den) {
+    Control::scaleLayout(num, den);
+    font.height = mulDiv(font.height, num, den);
+}
+
+// ---- Image
+
+Image::Image(Form& owner, std::string name, Panel* parent) : Control(owner, std::move(name), parent) {}
+
+void Image::setPicture(raster::Bitmap b) {
+    picture = std::move(b);
+    invalidate();
+}
+
+void Image::paint(const Rect& clip) {
+    if (picture.width <= 0 || picture.height <= 0) return;
+    const Rect r = clientRect();
+    raster::Target t = targetFor(owner_, clip.intersected(r));
+    if (t.clip.empty()) return;
+    if (stretch) raster::stretchDraw(t, r, picture);
+    else raster::draw(t, r.left, r.top, picture);
+}
+
+// ---- Shape
+
+Shape::Shape(Form& owner, std::string name, Panel* parent) : Control(owner, std::move(name), parent) {}
+
+void Shape::paint(const Rect& clip) {
+    const Rect r = clientRect();
+    raster::Target t = targetFor(owner_, clip.intersected(r));
+    if (t.clip.empty()) return;
+    const int pw = std::max(1, penWidth);
+    const int x = r.left + pw / 2, y = r.top + pw / 2;
+    const int w = r.width() - pw + 1, h = r.height() - pw + 1;
+    raster::Pen p;
+    p.rgb = toPixel(penColor);
+    p.width = pw;
+    raster::Brush b{toPixel(brushColor), brushStyle == BrushStyle::Solid};
+    raster::rectangle(t, p, b, x, y, x + w, y + h);
+}
+
+// ---- Label
+
+Label::Label(Form& owner, std::string name, std::string caption, Panel* parent)
+    : Control(owner, std::move(name), parent), caption_(std::move(caption)) {
+    if (parent) font = parent->font;
+    else font = owner.font;
+    adjustSize();
+}
+
+void Label::setCaption(std::string c) {
+    if (c == caption_) return;
+    const Rect before = clientRect();
+    caption_ = std::move(c);
+    adjustSize();
+    owner_.Invalidate(before.united(clientRect()));
+}
+
+void Label::adjustSize() {
+    if (!autoSize) return;
+    width_ = text::textWidth(font, caption_);
+    height_ = text::metrics(font).cellHeight();
+}
+
+void Label::paint(const Rect& clip) {
+    const Rect r = clientRect();
+    raster::Target t = targetFor(owner_, clip.intersected(r));
+    if (t.clip.empty()) return;
+    if (!transparent) {
+        const TColor bg = parentColor ? (parent_ ? parent_->color : owner_.color()) : color;
+        raster::fillRect(t, r, toPixel(bg), raster::PenMode::Copy);
+    }
+    text::drawText(t, r.left, r.top, font, caption_, false, 0);
+}
+
+void Label::scaleLayout(int num, int den) {
+    Control::scaleLayout(num, den);
+    font.height = mulDiv(font.height, num, den);
+    adjustSize();
+}
+
+// ---- Panel
+
+Panel::Panel(Form& owner, std::string name, Panel* parent) : Control(owner, std::move(name), parent) {
+    font = owner.font;
+}
+
+void Panel::paint(const Rect& clip) {
+    const Rect r = clientRect();
+    const Rect inner = clip.intersected(r);
+    raster::Target t = targetFor(owner_, inner);
+    if (t.clip.empty()) return;
+    raster::fillRect(t, r, toPixel(color), raster::PenMode::Copy);
+    if (bevel && r.width() > 1 && r.height() > 1) {
+        const uint32_t light = toPixel(clWhite), dark = toPixel(clGray);
+        raster::fillRect(t, Rect{r.left, r.top, r.right - 1, r.top + 1}, light, raster::PenMode::Copy);
+        raster::fillRect(t, Rect{r.left, r.top, r.left + 1, r.bottom - 1}, light, raster::PenMode::Copy);
+        raster::fillRect(t, Rect{r.left, r.bottom - 1, r.right, r.bottom}, dark, raster::PenMode::Copy);
+        raster::fillRect(t, Rect{r.right - 1, r.top, r.right, r.bottom}, dark, raster::PenMode::Copy);
+    }
+    for (Control* c : children_)
+        if (c->visible() && c->clientRect().intersects(inner)) c->paint(inner);
+}
+
+void Panel::scaleLayout(int num, int den) {
+    Control::scaleLayout(num, den);
+    font.height = mulDiv(font.height, num, den);
+}
+
+// ---- StatusBar
+
+StatusBar::StatusBar(Form& owner, std::string name, std::string text)
+    : owner_(owner), name_(std::move(name)), text_(std::move(text)) {
+    owner.attach(this);
+}
+
+void StatusBar::setText(std::string t) {
+    if (t == text_) return;
+    text_ = std::move(t);
+    changed();
+}
+
+void StatusBar::changed() { owner_.statusChanged(); }
+
+// ---- ImageList
+
+void ImageList::add(raster::Bitmap b) { images_.push_back(std::move(b)); }
+
+void ImageList::Draw(Canvas& c, int x, int y, int index) const {
+    if (index < 0 || index >= count()) return;
+    c.Draw(x, y, images_[static_cast<size_t>(index)]);
+}
+
+}  // namespace ui

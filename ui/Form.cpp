@@ -1,0 +1,167 @@
+#include "ui/Form.h"
+
+#include <algorithm>
+
+#include "ui/Application.h"
+
+namespace ui {
+
+Form::Form(Application& app, std::string className, std::string caption)
+    : app_(app), className_(std::move(className)), caption_(std::move(caption)) {
+    resizeBuffer();
+}
+
+Form::~Form() = default;
+
+void Form::setCaption(std::string c) {
+    if (c == caption_) return;
+    caption_ = std::move(c);
+    app_.backend().formCaptionChanged(*this);
+}
+
+void Form::setColor(TColor c) {
+    color_ = c;
+    Invalidate();
+}
+
+int Form::menuBarHeight() const { return menu_ && menu_->hasVisibleItems() ? kMenuBarHeight : 0; }
+
+int Form::clientWidth() const { return std::max(0, width_ - 2 * kBorderWidth); }
+
+int Form::clientHeight() const { return std::max(0, height_ - 2 * kBorderWidth - kCaptionHeight - menuBarHeight()); }
+
+void Form::setClientSize(int w, int h) {
+    setBounds(left_, top_, w + 2 * kBorderWidth, h + 2 * kBorderWidth + kCaptionHeight + menuBarHeight());
+}
+
+Rect Form::alignRect() const {
+    return Rect{0, 0, clientWidth(), std::max(0, clientHeight() - statusBarHeight())};
+}
+
+bool Form::active() const { return app_.activeForm() == this; }
+
+void Form::setBounds(int l, int t, int w, int h) {
+    w = std::max(0, w);
+    h = std::max(0, h);
+    if (l == left_ && t == top_ && w == width_ && h == height_) return;
+    const bool resized = w != width_ || h != height_;
+    left_ = l;
+    top_ = t;
+    width_ = w;
+    height_ = h;
+    if (resized) {
+        resizeBuffer();
+        Invalidate();
+    }
+    app_.backend().formGeometryChanged(*this);
+}
+
+void Form::resizeBuffer() {
+    const int w = clientWidth(), h = clientHeight();
+    if (w == buffer_.width && h == buffer_.height) return;
+    raster::Bitmap next(w, h, toPixel(color_));
+    // Keep what was drawn where it still fits, as a resized window does.
+    for (int y = 0; y < std::min(h, buffer_.height); ++y)
+        std::copy_n(&buffer_.pixels[static_cast<size_t>(y) * buffer_.width], std::min(w, buffer_.width),
+                    &next.pixels[static_cast<size_t>(y) * w]);
+    buffer_ = std::move(next);
+}
+
+void Form::menuChanged() {
+    resizeBuffer();
+    app_.backend().formMenuChanged(*this);
+}
+
+void Form::statusChanged() { app_.backend().formStatusChanged(*this); }
+
+void Form::Show() { app_.show(*this); }
+void Form::ShowModal() { app_.showModal(*this); }
+void Form::Close() { app_.close(*this); }
+
+void Form::Invalidate() { Invalidate(Rect{0, 0, clientWidth(), clientHeight()}); }
+
+void Form::Invalidate(const Rect& r) {
+    const Rect c = r.intersected(Rect{0, 0, clientWidth(), clientHeight()});
+    if (c.empty()) return;
+    invalid_ = invalid_.united(c);
+}
+
+void Form::Repaint() {
+    Invalidate();
+    flushPaint();
+}
+
+bool Form::flushPaint() {
+    if (invalid_.empty() || painting_) return false;
+    if (!visible_) {
+        // A hidden window paints when it is shown.
+        return false;
+    }
+    const Rect r = invalid_;
+    invalid_ = Rect{};
+    painting_ = true;
+    paintRegion(r);
+    painting_ = false;
+    return true;
+}
+
+void Form::paintRegion(const Rect& r) {
+    raster::Target t(buffer_, 0, 0, r.intersected(Rect{0, 0, buffer_.width, buffer_.height}));
+    if (t.clip.empty()) return;
+    raster::fillRect(t, r, toPixel(color_), raster::PenMode::Copy);
+    canvas.setPaintClip(&r);
+    FormPaint();
+    canvas.setPaintClip(nullptr);
+    // Graphic controls first, then windowed ones, each list in z-order.
+    for (int pass = 0; pass < 2; ++pass)
+        for (Control* c : controls_) {
+            if (c->parent() || c->windowed() != (pass == 1) || !c->visible()) continue;
+            if (c->clientRect().intersects(r)) c->paint(r);
+        }
+    app_.backend().formPixelsChanged(*this, t.clip);
+}
+
+void Form::canvasChanged(const Rect& r) {
+    if (visible_ && !painting_) app_.backend().formPixelsChanged(*this, r);
+}
+
+void Form::attach(Control* c) { controls_.push_back(c); }
+void Form::attach(Timer* t) { timers_.push_back(t); }
+void Form::detach(Timer* t) { timers_.erase(std::remove(timers_.begin(), timers_.end(), t), timers_.end()); }
+
+Control* Form::findControl(const std::string& name) const {
+    for (Control* c : controls_)
+        if (c->name() == name) return c;
+    return nullptr;
+}
+
+Control* Form::controlAt(int x, int y) const {
+    auto effectivelyVisible = [](const Control* c) {
+        for (; c; c = c->parent())
+            if (!c->visible()) return false;
+        return true;
+    };
+    // Windowed controls lie above graphic ones; later controls above earlier ones.
+    for (int pass = 1; pass >= 0; --pass)
+        for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+            Control* c = *it;
+            const bool windowedLayer = c->windowed() || c->parent() != nullptr;
+            if (windowedLayer != (pass == 1) || !effectivelyVisible(c)) continue;
+            if (c->clientRect().contains(x, y)) return c;
+        }
+    return nullptr;
+}
+
+Cursor Form::cursorAt(int x, int y) const {
+    const Control* c = controlAt(x, y);
+    return c ? c->cursor : Cursor::Default;
+}
+
+void Form::scaleLayout(int designPPI) {
+    if (designPPI <= 0 || designPPI == kScreenPPI) return;
+    for (Control* c : controls_) c->scaleLayout(kScreenPPI, designPPI);
+    const long long h = static_cast<long long>(font.height) * kScreenPPI;
+    font.height = static_cast<int>(h >= 0 ? (h + designPPI / 2) / designPPI : -((-h + designPPI / 2) / designPPI));
+}
+
+}  // namespace ui

@@ -1,0 +1,137 @@
+// One top-level window: caption, border, colour, bounds, controls, menu, status bar,
+// timers, and the buffer with the pixels of its client area.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/Canvas.h"
+#include "ui/Colour.h"
+#include "ui/Controls.h"
+#include "ui/Menu.h"
+#include "ui/Timer.h"
+#include "ui/raster/Raster.h"
+
+namespace ui {
+
+class Application;
+
+enum class BorderStyle { ToolWindow, SizeToolWin };
+
+// Fixed non-client metrics, so the client pixels do not depend on the window manager.
+constexpr int kBorderWidth = 3;
+constexpr int kCaptionHeight = 16;
+constexpr int kMenuBarHeight = 19;
+constexpr int kStatusBarHeight = 19;
+
+class Form : public CanvasHost {
+public:
+    Form(Application& app, std::string className, std::string caption);
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+    ~Form() override;
+
+    Application& application() const { return app_; }
+    const std::string& className() const { return className_; }
+    const std::string& caption() const { return caption_; }
+    void setCaption(std::string c);
+    BorderStyle borderStyle = BorderStyle::ToolWindow;
+    TColor color() const { return color_; }
+    void setColor(TColor c);  // repaints the form
+    Font font;
+
+    int left() const { return left_; }
+    int top() const { return top_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    void setLeft(int v) { setBounds(v, top_, width_, height_); }
+    void setTop(int v) { setBounds(left_, v, width_, height_); }
+    void setWidth(int v) { setBounds(left_, top_, v, height_); }
+    void setHeight(int v) { setBounds(left_, top_, width_, v); }
+    void setBounds(int l, int t, int w, int h);
+    // The client area: outer size minus borders, caption and menu bar (the status bar
+    // lies inside it, along the bottom).
+    int clientWidth() const;
+    int clientHeight() const;
+    void setClientSize(int w, int h);
+    int menuBarHeight() const;
+    int statusBarHeight() const { return statusBar_ ? kStatusBarHeight : 0; }
+    // The client area left to client-aligned controls.
+    Rect alignRect() const;
+
+    bool visible() const { return visible_; }
+    bool enabled() const { return disabledBy_ == 0; }
+    bool active() const;
+    bool modal() const { return modal_; }
+
+    void Show();
+    void ShowModal();
+    void Close();
+    void Repaint();  // paints the whole form now
+    void Refresh() { Repaint(); }
+    void Invalidate();  // paints when the current event ends
+    void Invalidate(const Rect& clientRect);
+
+    Canvas canvas{*this};
+    MainMenu* menu() const { return menu_; }
+    StatusBar* statusBar() const { return statusBar_; }
+    const std::vector<Control*>& controls() const { return controls_; }
+    const std::vector<Timer*>& timers() const { return timers_; }
+    Control* findControl(const std::string& name) const;
+    // The topmost visible control at a client point that takes clicks, or null.
+    Control* controlAt(int x, int y) const;
+    Cursor cursorAt(int x, int y) const;
+
+    // The client pixels.
+    const raster::Bitmap& buffer() const { return buffer_; }
+    // Paints what has been invalidated; returns whether anything was painted.
+    bool flushPaint();
+    bool needsPaint() const { return !invalid_.empty(); }
+    // Multiplies positions, sizes and font heights of the stored layout by num/den.
+    void scaleLayout(int designPPI);
+
+    // Handlers; a window overrides those it has.
+    virtual void FormCreate() {}
+    virtual void FormPaint() {}
+    virtual void FormShow() {}
+    virtual void FormActivate() {}
+    virtual void FormClose() {}
+
+    // CanvasHost
+    raster::Bitmap* canvasBitmap() override { return &buffer_; }
+    Rect canvasBounds() const override { return Rect{0, 0, buffer_.width, buffer_.height}; }
+    void canvasChanged(const Rect& r) override;
+
+    // Used by the application and the components.
+    void attach(Control* c);
+    void attach(Timer* t);
+    void detach(Timer* t);
+    void attach(MainMenu* m) { menu_ = m; }
+    void attach(StatusBar* s) { statusBar_ = s; }
+    void menuChanged();
+    void statusChanged();
+    void setVisibleFlag(bool v) { visible_ = v; }
+    void setModalFlag(bool m) { modal_ = m; }
+    int disabledBy_ = 0;
+
+private:
+    void paintRegion(const Rect& r);
+    void resizeBuffer();
+
+    Application& app_;
+    std::string className_;
+    std::string caption_;
+    TColor color_ = clBtnFace;
+    int left_ = 0, top_ = 0, width_ = 320, height_ = 240;
+    bool visible_ = false;
+    bool modal_ = false;
+    raster::Bitmap buffer_;
+    Rect invalid_;
+    bool painting_ = false;
+    std::vector<Control*> controls_;
+    std::vector<Timer*> timers_;
+    MainMenu* menu_ = nullptr;
+    StatusBar* statusBar_ = nullptr;
+};
+
+}  // namespace ui
