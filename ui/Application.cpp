@@ -33,6 +33,7 @@ void Application::setScreenSize(int w, int h) {
 void Application::create(Form& f) {
     forms_.push_back(&f);
     EventScope scope(*this, eventDepth_);
+    f.scaleLayout(f.designPPI);
     f.FormCreate();
 }
 

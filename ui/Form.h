@@ -36,6 +36,9 @@ public:
     const std::string& caption() const { return caption_; }
     void setCaption(std::string c);
     BorderStyle borderStyle = BorderStyle::ToolWindow;
+    // The resolution the stored layout was drawn at; the application scales the layout
+    // by screen resolution / this value before the create handler runs.
+    int designPPI = kScreenPPI;
     TColor color() const { return color_; }
     void setColor(TColor c);  // repaints the form
     Font font;
