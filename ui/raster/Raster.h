@@ -6,6 +6,7 @@
 // Pixels are stored as 0xFFRRGGBB (the top byte is always 0xFF).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
