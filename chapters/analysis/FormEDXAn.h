@@ -1,0 +1,15 @@
+// TFormEDXAn: EDX-Anwendungsgebiete
+#pragma once
+
+#include "frame/TopicForm.h"
+
+namespace chapters {
+
+class TFormEDXAn : public frame::TopicForm {
+public:
+    static constexpr const char* kClassName = "TFormEDXAn";
+    explicit TFormEDXAn(ui::Application& app);
+    void FormCreate() override;
+};
+
+}  // namespace chapters

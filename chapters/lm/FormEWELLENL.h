@@ -1,0 +1,15 @@
+// TFormEWELLENL: Wellenlängenbereiche
+#pragma once
+
+#include "frame/TopicForm.h"
+
+namespace chapters {
+
+class TFormEWELLENL : public frame::TopicForm {
+public:
+    static constexpr const char* kClassName = "TFormEWELLENL";
+    explicit TFormEWELLENL(ui::Application& app);
+    void FormCreate() override;
+};
+
+}  // namespace chapters

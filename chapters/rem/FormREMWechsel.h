@@ -1,0 +1,15 @@
+// TFormREMWechsel: Wechselwirkungen zwischen Primärelektronenstrahl und Probe
+#pragma once
+
+#include "frame/TopicForm.h"
+
+namespace chapters {
+
+class TFormREMWechsel : public frame::TopicForm {
+public:
+    static constexpr const char* kClassName = "TFormREMWechsel";
+    explicit TFormREMWechsel(ui::Application& app);
+    void FormCreate() override;
+};
+
+}  // namespace chapters

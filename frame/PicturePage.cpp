@@ -1,0 +1,64 @@
+#include "frame/PicturePage.h"
+
+#include <string>
+
+#include "frame/Photo.h"
+#include "ui/Application.h"
+
+namespace frame {
+
+namespace {
+FrameSpec pageFrame(const PicturePageSpec& s) {
+    // Every page: tool window, button-face colour, "&Ende", invisible "ESC", status bar.
+    return FrameSpec{s.className, s.caption, kDesign120, ui::clBtnFace};
+}
+}  // namespace
+
+PicturePage::PicturePage(ui::Application& app, const PicturePageSpec& spec)
+    : TopicForm(app, pageFrame(spec)), spec_(spec) {
+    Image1.setAlign(ui::Align::Client);
+    Image1.stretch = spec_.stretch;
+    Image1.cursor = ui::Cursor::HandPoint;
+    Image1.setPicture(loadPhoto(std::string(spec_.className) + ".jpg", spec_.photoWidth, spec_.photoHeight));
+    Image1.OnClick = [this] { Close(); };
+}
+
+ui::Form* PicturePage::opener() const {
+    return spec_.openerClassName ? application().findForm(spec_.openerClassName) : nullptr;
+}
+
+void PicturePage::FormCreate() { placeBy(spec_.pattern); }
+
+void PicturePage::FormClose() {
+    ui::Form* o = opener();
+    if (!o) return;
+    if (spec_.onClose == OpenerOnClose::RepaintAndRecentre) {
+        o->Repaint();
+        // Resetting and restarting the chart's animation belongs to the chart window
+        // and is added together with its drawing.
+    }
+    // Back to the horizontal middle; the top stays where it is. When the opener is
+    // hidden (the page came from the overview) this only shows the next time it opens.
+    o->setLeft(centredLeft(screenWidth(), o->width()));
+}
+
+void showPictureNotModal(ui::Form& opener, ui::Form& page) {
+    opener.setLeft(0);
+    page.Show();
+}
+
+void showBeside(ui::Form& opener, ui::Form& page) {
+    const ui::Application& app = opener.application();
+    if (app.screenWidth() >= 1200) {
+        opener.setLeft(0);
+        apply(page, photoPageBeside(app.screenWidth(), app.screenHeight()));
+    }
+    page.ShowModal();
+}
+
+void restorePhotoPage(ui::Form& page) {
+    const ui::Application& app = page.application();
+    apply(page, place(Pattern::PhotoPage, app.screenWidth(), app.screenHeight()));
+}
+
+}  // namespace frame

@@ -1,0 +1,59 @@
+// The picture pages: one stored photograph filling the window, closed by a click on the
+// picture, by Esc or by "&Ende". Every page re-centres the window it was opened from
+// when it closes. The helpers below open pages the ways their openers do.
+#pragma once
+
+#include "frame/Layout.h"
+#include "frame/TopicForm.h"
+#include "ui/Controls.h"
+
+namespace frame {
+
+// What closing a page does to its opener besides re-centring it horizontally.
+enum class OpenerOnClose {
+    Recentre,             // only re-centre
+    RepaintAndRecentre,   // the fracture pages: repaint the chart window first
+};
+
+struct PicturePageSpec {
+    const char* className;
+    const char* caption;
+    int photoWidth;   // size of the stored photograph
+    int photoHeight;
+    bool stretch;     // scaled to the client area, else natural size from the top left
+    Pattern pattern;  // Pattern::PicturePage (775 x 540) or Pattern::PhotoPage (by screen height)
+    const char* openerClassName;
+    OpenerOnClose onClose = OpenerOnClose::Recentre;
+};
+
+class PicturePage : public TopicForm {
+public:
+    PicturePage(ui::Application& app, const PicturePageSpec& spec);
+
+    ui::Image Image1{*this, "Image1"};
+
+    const PicturePageSpec& pageSpec() const { return spec_; }
+    // The window this page belongs to (it exists once the program has created it).
+    ui::Form* opener() const;
+
+    void FormCreate() override;
+    void FormClose() override;
+
+private:
+    PicturePageSpec spec_;
+};
+
+// A small picture opens its large page: the opener moves to the left edge and the page
+// is shown not modal at its own placement, so both stay usable.
+void showPictureNotModal(ui::Form& opener, ui::Form& page);
+
+// A menu item or picture of a topic window opens a photo page: on screens at least
+// 1200 wide the opener moves to the left edge and the page stands 800 x 600 at the
+// right; narrower screens keep the page's placement. The page is shown modally.
+void showBeside(ui::Form& opener, ui::Form& page);
+
+// Puts a photo page back to its full-height, centred placement (done by the openers'
+// close handlers, so that the overview shows the page at full height again).
+void restorePhotoPage(ui::Form& page);
+
+}  // namespace frame
