@@ -35,6 +35,8 @@ public:
         color_ = c;
         style = BrushStyle::Solid;
     }
+    // A paint box hands its colour to the brush before each paint; the style stays.
+    void takeColor(TColor c) { color_ = c; }
     BrushStyle style = BrushStyle::Solid;
 
 private:

@@ -98,7 +98,7 @@ void PaintBox::paint(const Rect& clip) {
     const Rect r = clientRect();
     const Rect local{clip.left - r.left, clip.top - r.top, clip.right - r.left, clip.bottom - r.top};
     canvas.font = font;
-    canvas.brush.setColor(color);
+    canvas.brush.takeColor(color);
     canvas.setPaintClip(&local);
     if (OnPaint) OnPaint();
     canvas.setPaintClip(nullptr);

@@ -15,7 +15,7 @@ bool savePng(const raster::Bitmap& b, const std::string& path) {
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     std::vector<unsigned char> row(static_cast<size_t>(b.width) * 3);
-    bool ok = png && info;
+    volatile bool ok = png && info;
     if (ok && setjmp(png_jmpbuf(png))) ok = false;
     else if (ok) {
         png_init_io(png, f);
