@@ -43,14 +43,15 @@ int main(int argc, char** argv) {
     if (names.empty()) out += "  nullptr,\n";
     out += "};\n";
     out += "metallo::EmbeddedFile sized[sizeof(files) / sizeof(files[0])];\n";
-    out += "bool init() {\n  for (size_t i = 0; i < " + std::to_string(names.size()) +
-           "; ++i) { sized[i] = files[i]; sized[i].size = static_cast<size_t>(ends[i] - files[i].data); }\n"
+    out += "constexpr size_t kCount = " + std::to_string(names.size()) + ";\n";
+    out += "bool init() {\n  for (size_t i = 0; i != kCount; ++i) { sized[i] = files[i]; sized[i].size = "
+           "static_cast<size_t>(ends[i] - files[i].data); }\n"
            "  return true;\n}\n}  // namespace\n\n";
     out += "const metallo::EmbeddedFile* " + symbol + "_find(std::string_view name) {\n";
-    out += "  static const bool ready = init();\n  (void)ready;\n  for (size_t i = 0; i < " + std::to_string(names.size()) +
-           "; ++i) if (name == sized[i].name) return &sized[i];\n  return nullptr;\n}\n";
+    out += "  static const bool ready = init();\n  (void)ready;\n"
+           "  for (size_t i = 0; i != kCount; ++i) if (name == sized[i].name) return &sized[i];\n  return nullptr;\n}\n";
     out += "std::span<const metallo::EmbeddedFile> " + symbol + "_all() {\n";
-    out += "  static const bool ready = init();\n  (void)ready;\n  return {sized, " + std::to_string(names.size()) + "};\n}\n";
+    out += "  static const bool ready = init();\n  (void)ready;\n  return {sized, kCount};\n}\n";
     std::ofstream o(argv[1], std::ios::binary);
     o << out;
     return o ? 0 : 1;
