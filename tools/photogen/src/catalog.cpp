@@ -1,0 +1,141 @@
+#include "catalog.h"
+
+#include "annotate.h"
+#include "fractography.h"
+#include "scalebar.h"
+#include "text.h"
+
+namespace pg {
+
+const std::vector<PictureSpec>& picture_list() {
+  static const std::vector<PictureSpec> list = {
+      {"TFormHaupt.jpg", 1078, 768},
+      {"TFormAvTAus.jpg", 700, 440},
+      {"TFormAvTMisch.jpg", 700, 440},
+      {"TFormAvTDuk.jpg", 700, 440},
+      {"TFormAvTSpa.jpg", 700, 440},
+      {"TFormMakroSt2.jpg", 770, 462},
+      {"TFormMakroSt3.jpg", 770, 462},
+      {"TFormMakroCr2.jpg", 770, 462},
+      {"TFormMakroCr3.jpg", 770, 462},
+      {"TFormLM45C2.jpg", 770, 462},
+      {"TFormLM45C3.jpg", 770, 462},
+      {"TFormLMCrNi2.jpg", 770, 462},
+      {"TFormLMCrNi3.jpg", 770, 462},
+      {"TFormREMCrNi2.jpg", 770, 462},
+      {"TFormREMCrNi3.jpg", 770, 462},
+      {"TFormREMBGes.jpg", 800, 570},
+      {"TFormREMBVAk.jpg", 875, 600},
+      {"TFormREMBProbe.jpg", 875, 600},
+      {"TFormREMBDet.jpg", 875, 600},
+      {"TFormLMMikro.jpg", 1100, 777},
+      {"TFormLMLichtmikro.jpg", 1100, 777},
+      {"TFormLMStereomikro.jpg", 1100, 777},
+      {"TFormMakroSt1.Image1.jpg", 392, 235},
+      {"TFormMakroSt1.Image2.jpg", 392, 235},
+      {"TFormMakroCr1.Image1.jpg", 392, 235},
+      {"TFormMakroCr1.Image2.jpg", 392, 235},
+      {"TFormLM45C1.Image1.jpg", 392, 235},
+      {"TFormLM45C1.Image2.jpg", 392, 235},
+      {"TFormLMCrNi1.Image1.jpg", 392, 235},
+      {"TFormLMCrNi1.Image2.jpg", 392, 235},
+      {"TFormREMCrNi1.Image1.jpg", 392, 235},
+      {"TFormREMCrNi1.Image2.jpg", 392, 235},
+      {"TFormLMEinrichtungen.Image1.jpg", 400, 300},
+      {"TFormLMEinrichtungen.Image2.jpg", 400, 300},
+      {"TFormREMRaster.jpg", 360, 245},
+      {"TFormREMAvT.ImageListKRZ.0.jpg", 150, 105},
+      {"TFormREMAvT.ImageListKRZ.1.jpg", 150, 105},
+      {"TFormREMAvT.ImageListKRZ.2.jpg", 150, 105},
+      {"TFormREMAvT.ImageListKFZ.0.jpg", 150, 105},
+      {"TFormPKontrast.ImagePol.jpg", 200, 150},
+      {"TFormPKontrast.ImageAet.jpg", 200, 150},
+      {"TFormREMEDX.jpg", 600, 333},
+  };
+  return list;
+}
+
+namespace {
+
+Output jpg(const std::string& file, Image img, bool full_chroma = false) {
+  Output o;
+  o.file = file;
+  o.image = std::move(img);
+  o.jpeg.full_chroma = full_chroma;
+  return o;
+}
+
+Image placeholder(int w, int h) { return Image(w, h, Rgb(0.5f, 0.5f, 0.5f)); }
+
+// ---- fracture surfaces (700 x 440 with data strip, and 150 x 105 thumbnails)
+
+constexpr int kFractureW = 700, kFractureH = 440, kStripH = 36;
+
+std::vector<Output> fracture_page(const std::string& page, const std::string& thumb, Image micrograph,
+                                  const std::string& steel, const std::string& grade, double field_um,
+                                  double bar_um) {
+  Image page_img(kFractureW, kFractureH);
+  paste(page_img, micrograph, 0, 0);
+  const Font font(Weight::Regular, 17);
+  const Magnification mag{field_um, kFractureW};
+  draw_data_strip(page_img, font, kStripH, steel, grade, bar_pixels(mag, bar_um), format_length(bar_um));
+  std::vector<Output> out;
+  out.push_back(jpg(page, std::move(page_img)));
+  out.push_back(jpg(thumb, fit_crop(micrograph, 150, 105)));
+  return out;
+}
+
+std::vector<Output> scene_avt_aus() {
+  const double field = 60;
+  return fracture_page("TFormAvTAus.jpg", "TFormREMAvT.ImageListKFZ.0.jpg",
+                       fracture_fine_dimples(kFractureW, kFractureH - kStripH, field, 0xA05001),
+                       "Austenitischer Stahl", "X5 CrNi 18-10", field, 10);
+}
+
+std::vector<Output> scene_avt_misch() {
+  const double field = 500;
+  return fracture_page("TFormAvTMisch.jpg", "TFormREMAvT.ImageListKRZ.1.jpg",
+                       fracture_mixed(kFractureW, kFractureH - kStripH, field, 0xA05002), "Stahl S235", "", field, 100);
+}
+
+std::vector<Output> scene_avt_duk() {
+  const double field = 500;
+  return fracture_page("TFormAvTDuk.jpg", "TFormREMAvT.ImageListKRZ.2.jpg",
+                       fracture_dimples(kFractureW, kFractureH - kStripH, field, 0xA05003), "Stahl S235", "", field, 100);
+}
+
+std::vector<Output> scene_avt_spa() {
+  const double field = 250;
+  return fracture_page("TFormAvTSpa.jpg", "TFormREMAvT.ImageListKRZ.0.jpg",
+                       fracture_cleavage(kFractureW, kFractureH - kStripH, field, 0xA05004), "Stahl S235", "", field, 50);
+}
+
+std::vector<Output> scene_rem_raster() {
+  return {jpg("TFormREMRaster.jpg", fracture_cleavage(360, 245, 150, 0xA05005))};
+}
+
+std::vector<Output> scene_placeholders() {
+  std::vector<Output> out;
+  for (const auto& s : picture_list()) {
+    const std::string& f = s.file;
+    if (f.rfind("TFormAvT", 0) == 0 || f.rfind("TFormREMAvT", 0) == 0 || f == "TFormREMRaster.jpg") continue;
+    out.push_back(jpg(f, placeholder(s.width, s.height)));
+  }
+  return out;
+}
+
+}  // namespace
+
+const std::vector<Scene>& scenes() {
+  static const std::vector<Scene> list = {
+      {"fracture-austenitic", scene_avt_aus},
+      {"fracture-mixed", scene_avt_misch},
+      {"fracture-ductile", scene_avt_duk},
+      {"fracture-cleavage", scene_avt_spa},
+      {"raster-cleavage", scene_rem_raster},
+      {"placeholders", scene_placeholders},
+  };
+  return list;
+}
+
+}  // namespace pg

@@ -1,0 +1,38 @@
+// The list of pictures the program shows and the scenes that make them.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "image.h"
+#include "jpeg_io.h"
+
+namespace pg {
+
+struct PictureSpec {
+  std::string file;  // file name in the photo folder
+  int width;
+  int height;
+};
+
+// All 42 pictures, in a fixed order.
+const std::vector<PictureSpec>& picture_list();
+
+// One rendered picture ready for encoding.
+struct Output {
+  std::string file;
+  Image image;
+  JpegOptions jpeg;
+};
+
+// A scene renders one model once and derives all files that show it (the
+// large picture with its labels, small copies, thumbnails).
+struct Scene {
+  std::string name;
+  std::function<std::vector<Output>()> render;
+};
+
+const std::vector<Scene>& scenes();
+
+}  // namespace pg

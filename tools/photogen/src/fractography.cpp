@@ -1,0 +1,140 @@
+#include "fractography.h"
+
+#include "cleavage.h"
+#include "dimples.h"
+#include "sem.h"
+
+namespace pg {
+
+namespace {
+// Heights are made at twice the resolution and the signal averaged down, so
+// that sharp rims and steps do not alias.
+constexpr int kSuper = 2;
+
+// Detector settings for the faceted surfaces: strong orientation contrast,
+// compressed so that the steep ridges do not swallow the facets.
+SeParams facet_se(double px_um) {
+  SeParams se;
+  se.facing = 0.9;
+  se.edge = 0.1;
+  se.edge_radius = 2.0;
+  se.cavity_radius = 8 * px_um;
+  se.tilt_power = 0.7;
+  se.max_tilt_gain = 2.5;
+  return se;
+}
+
+ScanParams facet_scan() {
+  ScanParams sp;
+  sp.low_q = 0.005;
+  sp.high_q = 0.97;
+  sp.black = 0.12f;
+  sp.gamma = 0.85;
+  return sp;
+}
+
+Image finish(Field se, int w, int h, Rng& rng, const ScanParams& sp) {
+  Field f = resize_area(se, w, h);
+  finish_scan(f, rng, sp);
+  return grey_image(f);
+}
+}  // namespace
+
+Image fracture_fine_dimples(int w, int h, double field_um, uint64_t seed) {
+  Rng rng(seed);
+  const double px_um = kSuper * w / field_um;
+  DimpleParams dp;
+  dp.median_diameter = 2.2 * px_um;
+  dp.sigma = 0.42;
+  dp.inclusion_chance = 0.05;
+  dp.relief = 0.5;
+  Field yield(kSuper * w, kSuper * h, 1.0f);
+  Field z = dimple_heights(kSuper * w, kSuper * h, rng, dp, &yield);
+  // Finer secondary dimples on the walls of the larger ones.
+  DimpleParams fine = dp;
+  fine.median_diameter = 0.7 * px_um;
+  fine.depth = 0.35;
+  fine.inclusion_chance = 0;
+  fine.relief = 0;
+  const Field z2 = dimple_heights(kSuper * w, kSuper * h, rng, fine);
+  for (size_t i = 0; i < z.data().size(); ++i) z.data()[i] += z2.data()[i];
+  SeParams se;
+  se.edge = 0.3;
+  se.edge_radius = 2.0;
+  se.cavity = 0.05;
+  se.cavity_radius = dp.median_diameter * 0.4;
+  const Field s = render_se(z, se, &yield);
+  ScanParams sp;
+  sp.noise = 0.06;
+  sp.gamma = 0.75;
+  sp.black = 0.07f;
+  return finish(s, w, h, rng, sp);
+}
+
+Image fracture_dimples(int w, int h, double field_um, uint64_t seed) {
+  Rng rng(seed);
+  const double px_um = kSuper * w / field_um;
+  DimpleParams dp;
+  dp.median_diameter = 14 * px_um;
+  dp.sigma = 0.6;
+  dp.inclusion_chance = 0.12;
+  dp.relief = 0.6;
+  Field yield(kSuper * w, kSuper * h, 1.0f);
+  Field z = dimple_heights(kSuper * w, kSuper * h, rng, dp, &yield);
+  DimpleParams fine = dp;
+  fine.median_diameter = 4 * px_um;
+  fine.sigma = 0.4;
+  fine.depth = 0.3;
+  fine.inclusion_chance = 0;
+  fine.relief = 0;
+  const Field z2 = dimple_heights(kSuper * w, kSuper * h, rng, fine);
+  for (size_t i = 0; i < z.data().size(); ++i) z.data()[i] += z2.data()[i];
+  SeParams se;
+  se.edge = 0.1;
+  se.edge_radius = 2.0;
+  se.cavity_radius = dp.median_diameter * 0.4;
+  se.edge = 0.3;
+  se.cavity = 0.04;
+  const Field s = render_se(z, se, &yield);
+  ScanParams sp;
+  sp.gamma = 0.75;
+  sp.black = 0.07f;
+  return finish(s, w, h, rng, sp);
+}
+
+Image fracture_mixed(int w, int h, double field_um, uint64_t seed) {
+  Rng rng(seed);
+  const double px_um = kSuper * w / field_um;
+  CleavageParams cp;
+  cp.grain_diameter = 40 * px_um;
+  cp.river_spacing = 2.5 * px_um;
+  cp.step_height = 0.5 * kSuper;
+  cp.ductile_share = 0.35;
+  cp.ductile.median_diameter = 7 * px_um;
+  cp.ductile.sigma = 0.5;
+  cp.ductile.relief = 0.2;
+  cp.ductile.inclusion_chance = 0.15;
+  cp.ridge = 2.0 * kSuper;
+  cp.flow_angle = 0.3;
+  Field yield(kSuper * w, kSuper * h, 1.0f);
+  const Field z = cleavage_heights(kSuper * w, kSuper * h, rng, cp, &yield);
+  const Field s = render_se(z, facet_se(px_um), &yield);
+  return finish(s, w, h, rng, facet_scan());
+}
+
+Image fracture_cleavage(int w, int h, double field_um, uint64_t seed) {
+  Rng rng(seed);
+  const double px_um = kSuper * w / field_um;
+  CleavageParams cp;
+  cp.grain_diameter = 28 * px_um;
+  cp.river_spacing = 2.5 * px_um;
+  cp.step_height = 1.2 * kSuper;
+  cp.ridge = 1.0 * kSuper;
+  cp.max_tilt_deg = 35;
+  cp.flow_angle = 0.2;
+  const Field z = cleavage_heights(kSuper * w, kSuper * h, rng, cp);
+  const Field s = render_se(z, facet_se(px_um));
+  return finish(s, w, h, rng, facet_scan());
+}
+
+}  // namespace pg
