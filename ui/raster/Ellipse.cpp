@@ -2,9 +2,11 @@
 //
 // The ellipse of the box (x1, y1)-(x2, y2) (right and bottom edge excluded) is the one
 // inscribed in the box: centre at the box centre, half-axes half the box's width and
-// height. Its region is the set of pixels whose centres lie inside it, so it reaches every
-// column and row of the box and no further. The 1-pixel outline is the region's border:
-// the pixels of the region with a horizontal or vertical neighbour outside it.
+// height. Its region is the set of pixels whose centres lie inside it, widened where thin
+// shapes would lose their ends: the middle row(s) span the whole box width and every row
+// keeps at least its middle pixel(s). So the region reaches every column and row of the
+// box and no further. The 1-pixel outline is the region's border: the pixels of the region
+// with a horizontal or vertical neighbour outside it.
 //
 // A wider pen of width w strokes the path ellipse through the centres of the box's outer
 // pixels (half-axes (W-1)/2 and (H-1)/2): the stroke is the ring between the ellipses with
@@ -52,7 +54,20 @@ struct RowRange {
 
 RowRange regionRow(const Geom& g, i64 y) {
     RowRange r;
-    r.any = ellipseRow(g.cx2, g.cy2, g.W, g.H, y, false, r.a, r.b);
+    if (y < g.t || y >= g.b) return r;
+    r.any = true;
+    const i64 dy = 2 * y + 1 - g.cy2;
+    if (dy >= -1 && dy <= 1) {  // the middle row(s) span the whole box
+        r.a = g.l;
+        r.b = g.r - 1;
+        return r;
+    }
+    // Every row of the box keeps at least the middle pixel(s).
+    const i64 midA = static_cast<i64>(floorDiv(g.cx2 - 1, 2)), midB = static_cast<i64>(ceilDiv(g.cx2 - 1, 2));
+    if (!ellipseRow(g.cx2, g.cy2, g.W, g.H, y, false, r.a, r.b) || r.a > midA) {
+        r.a = midA;
+        r.b = midB;
+    }
     return r;
 }
 
