@@ -1,0 +1,183 @@
+#include "app/FormMetallo.h"
+
+#include "frame/Backdrop.h"
+#include "frame/Frame.h"
+#include "frame/Layout.h"
+
+namespace app {
+
+using frame::div;
+using frame::Round;
+
+namespace {
+struct ChapterEntry {
+    int menu;  // 0 Makroskopie, 1 Lichtmikroskopie, 2 Rasterelektronenmikroskop, 3 Mikrobereichsanalysen
+    const char* name;
+    const char* caption;
+    const char* target;
+    bool modal;
+};
+
+// Every item opens one window; two case studies stay open beside the overview.
+const ChapterEntry kChapterItems[] = {
+    {0, "Allgemeines1", "Einleitung", "TFormMakroEin", true},
+    {0, "BilderfassungmitStereomikroskop1", "Bilderfassung mit dem Stereomikroskop", "TFormMakroAuf", true},
+    {0, "Stereomikroskop1", "Stereomikroskop", "TFormLMStereomikro", true},
+    {0, "KorrosionimunlegiertenStahl1", "Korrosion an einem unlegierten Stahl", "TFormMakroSt1", false},
+    {0, "UntersuchungenaneinemferritischenChromstahl1", "Untersuchungen an einem ferritischen Chromstahl",
+     "TFormMakroCr1", false},
+    {1, "Allgemeines2", "Möglichkeiten und Probenpräparation", "TFormLMEin", true},
+    {1, "ArbeitsschrittederProbenprparation1", "Arbeitsschritte der Probenpräparation", "TFormPPSchritte", true},
+    {1, "BedeutungdesGefges1", "Bedeutung des Gefüges", "TFormGPG", true},
+    {1, "StrahlenganganeinerpoliertenundgetztenProbe1", "Strahlengang an einer polierten und geätzten Probe",
+     "TFormSLicht", true},
+    {1, "GrenzenderLichtmikroskopie1", "Grenzen der Lichtmikroskopie", "TFormLMEin2", true},
+    {1, "Wellenlngenbereiche1", "Nuztzbare Wellenlängenbereiche in der Mikroskopie und Analytik ", "TFormEWELLENL",
+     true},
+    {1, "Lichtwelle1", "Schematische Darstellung eines Lichtmikroskopes", "TFormLMSchema", true},
+    {1, "LichtmikroskopischeEinrichtung1", "Lichtmikroskopische Einrichtung", "TFormLMEinrichtungen", true},
+    {1, "Mikroskopeinrichtung1", "Lichtmikroskop", "TFormLMMikro", true},
+    {1, "Lichtmikroskop1", "Lichtmikroskop mit Probe", "TFormLMLichtmikro", true},
+    {1, "AufnahmenCK451", "Aufnahmen:  CK45", "TFormLM45C1", true},
+    {1, "AufnahmenAustenitischerChromNickelstahl1", "Aufnahmen:  Austenitischer Chrom-Nickel-Stahl", "TFormLMCrNi1",
+     true},
+    {2, "Grundlagen3", "Einleitung", "TFormREMEin", true},
+    {2, "Gesamtdarstellung1", "REM-Bild: Gesamtübersicht", "TFormREMBGes", true},
+    {2, "Vakuumkammer1", "REM-Bild: Vakuumkammer", "TFormREMBVAk", true},
+    {2, "ProbeinderVakuumkammer1", "REM-Bild: Vakuumkammer mit einer Probe", "TFormREMBProbe", true},
+    {2, "Detektoren1", "REM Bild: Detektoren", "TFormREMBDet", true},
+    {2, "StrahlengangbeimREM1", "Strahlengang beim REM", "TFormREMRaster", true},
+    {2, "Wechselwirkungen1", "Wechselwirkungen und Detektoren", "TFormREMWechsel", true},
+    {2, "WechselwirkungenzwischendemElektronenstrahlundderMaterie1",
+     "Wechselwirkungen zwischen dem Elektronenstrahl und der Materie", "TFormREMEW", true},
+    {2, "SEDetektor2", "Sekundärelektronendetektor (SE-Detektor)", "TFormREMSEEin", true},
+    {2, "SEDetektor1", "Schema eines SE-Detektor", "TFormREMSE", true},
+    {2, "Rckstreuelektronendetektor1", "Rückstreuelektronendetektor (BSE-Detektor)", "TFormREMBSEEin", true},
+    {2, "BSEDetektor1", "Schema eines BSE-Detektor", "TFormREMBSE", true},
+    {2, "CharakteristischeBruchflchen1", "Charakteristische Bruchflächen von Stählen mit dem SE-Detektor",
+     "TFormREMAvT", true},
+    {2, "CromNickelStahlmitBSESEDetektor1", "Chrom-Nickel-Stahl mit BSE/SE-Detektor", "TFormREMCrNi1", true},
+    {3, "Grundlagen2", "Einleitung", "TFormREMEDXWDXEin", true},
+    {3, "CharakteristischeRntgenstrahlen1", "Charakteristische Röntgenstrahlen: Ionisation", "TFormREMCHA", true},
+    {3, "KLMLinien1", "Charakteristische Röntgenstrahlen: K-L-M-Linienspektrum", "TFormREMCHA2", true},
+    {3, "EnergienalsFunktionderOrdnungszahl1", "Energien als Funktion der Ordnungszahl", "TFormEDXOrd", true},
+    {3, "SchematischeDarstellungWDXDetektor2", "Schematische Darstellung EDX/WDX-Detektor", "TFormREMEDXWDX", true},
+    {3, "Wirkungsweise1", "Schematische Darstellung EDX-Detektor", "TFormEDXWeg", true},
+    {3, "SiliziumDetektorschematisch1", "Silizium-(Lithium) Detektor (schematisch)", "TFormDetSch", true},
+    {3, "Anwendungsgebiete1", "Anwendungsgebiete", "TFormEDXAn", true},
+    {3, "EDXSpektrumGusseisen1", "EDX-Spektrum/Gusseisen", "TFormREMEDX", true},
+};
+
+struct Text {
+    int x, y;
+    const char* s;
+};
+
+const Text kOverviewTexts[] = {
+    {40, 130, "Makroskopie"},         {40, 200, "fraktographische"},    {40, 230, "Beurteilung"},
+    {40, 260, "von Oberflächen"},     {40, 290, "bis 50-fache"},        {40, 320, "Vergrößerung"},
+    {300, 130, "Lichtmikroskopie"},   {300, 200, "mikroskopische"},     {300, 230, "Untersuchung"},
+    {300, 260, "mit einem"},          {300, 290, "Auflichtmikroskop"},  {300, 320, "bis 1000-fache"},
+    {300, 350, "Vergrößerung"},       {545, 130, "Rasterelektronen-"},  {545, 160, "mikroskopie"},
+    {545, 200, "fraktographische"},   {545, 230, "Analysen von "},      {545, 260, "Bruchflächen"},
+    {545, 290, "bis 100000-fache"},   {545, 320, "Vergrößerung"},       {545, 360, "Mikrobereichsanalyse"},
+    {545, 390, "mittels"},            {545, 420, "Röntgenspektrometer"},
+};
+}  // namespace
+
+TFormMetallo::TFormMetallo(ui::Application& app)
+    : ui::Form(app, kClassName, "Untersuchungsverfahren in der Metallographie "),
+      StatusBar1(*this, "StatusBar1", frame::kEscHint),
+      Datei1(MainMenu1, "Datei1", "&Datei"),
+      Ende1(Datei1, "Ende1", "Beenden"),
+      Schwarz(Datei1, "Schwarz", "Hintergrund blau"),
+      Blau(Datei1, "Blau", "Hintergrund schwarz"),
+      ESC1(MainMenu1, "ESC1", "ESC", ui::ShortCut::Escape),
+      Makroskopie1(MainMenu1, "Makroskopie1", "&Makroskopie"),
+      Lichtmikroskopie1(MainMenu1, "Lichtmikroskopie1", "&Lichtmikroskopie"),
+      Rasterelektronenmikroskop1(MainMenu1, "Rasterelektronenmikroskop1", "&Rasterelektronenmikroskop"),
+      Mikrobereichsanalysen1(MainMenu1, "Mikrobereichsanalysen1", "&Mikrobereichsanalysen") {
+    setColor(ui::clBlue);
+    PaintBoxHaupt.color = 0x80FFFF;
+    PaintBoxHaupt.font = font;
+    PaintBoxHaupt.OnPaint = [this] { PaintBoxHauptPaint(); };
+    Schwarz.setEnabled(false);
+    ESC1.setVisible(false);
+    Ende1.OnClick = [this] { Ende1Click(); };
+    Schwarz.OnClick = [this] { SchwarzClick(); };
+    Blau.OnClick = [this] { BlauClick(); };
+    ESC1.OnClick = [this] { ESC1Click(); };
+    ui::MenuItem* menus[4] = {&Makroskopie1, &Lichtmikroskopie1, &Rasterelektronenmikroskop1, &Mikrobereichsanalysen1};
+    for (const ChapterEntry& e : kChapterItems) {
+        auto item = std::make_unique<ui::MenuItem>(*menus[e.menu], e.name, e.caption);
+        const char* target = e.target;
+        const bool modal = e.modal;
+        item->OnClick = [this, target, modal] {
+            if (ui::Form* f = application().findForm(target)) {
+                if (modal) f->ShowModal();
+                else f->Show();
+            }
+        };
+        chapterItems.push_back(std::move(item));
+    }
+}
+
+void TFormMetallo::FormCreate() {
+    const int sw = application().screenWidth(), sh = application().screenHeight();
+    ScaleX = sw / 800.0;
+    ScaleY = sh / 600.0;
+    setBounds(div(sw - sw, 2), div(sh - sh, 2), sw, sh);
+    PaintBoxHaupt.setBounds(div(clientWidth() - 800, 2), div(clientHeight() - 550 - Round(10 * ScaleY), 2), 800, 550);
+    BackdropCenterX = div(sw, 2) - Round(20 * ScaleX);
+    BackdropCenterY = div(sh, 2) - Round(40 * ScaleY);
+}
+
+void TFormMetallo::FormPaint() {
+    if (BlueBackground) frame::paintDisc(canvas, BackdropCenterX, BackdropCenterY);
+}
+
+void TFormMetallo::PaintBoxHauptPaint() {
+    ui::Canvas& c = PaintBoxHaupt.canvas;
+    const int w = PaintBoxHaupt.width();
+    c.pen.width = 1;
+    c.pen.color = ui::clBlack;
+    c.brush.setColor(PaintBoxHaupt.color);
+    c.Rectangle(0, 0, w, w);
+    c.brush.style = ui::BrushStyle::Clear;
+    c.font.height = 38;
+    c.TextOut(90, 50, " Untersuchungsverfahren in der Metallographie ");
+    c.brush.setColor(ui::clWhite);
+    c.Rectangle(10, 120, 250, 500);
+    c.Rectangle(270, 120, 510, 500);
+    c.Rectangle(530, 120, 785, 500);
+    c.font.height = 30;
+    for (const Text& t : kOverviewTexts) c.TextOut(t.x, t.y, t.s);
+}
+
+void TFormMetallo::SchwarzClick() {
+    BlueBackground = true;
+    setColor(ui::clBlue);
+    Schwarz.setEnabled(false);
+    Blau.setEnabled(true);
+}
+
+void TFormMetallo::BlauClick() {
+    BlueBackground = false;
+    setColor(ui::clBlack);
+    Schwarz.setEnabled(true);
+    Blau.setEnabled(false);
+}
+
+void TFormMetallo::closeOverview() {
+    // The title window plays its animation again when it is uncovered.
+    if (ui::Form* title = application().findForm("TFormHaupt"))
+        for (ui::Timer* t : title->timers())
+            if (t->name() == "TimerSTart") t->setEnabled(true);
+    Close();
+}
+
+void TFormMetallo::ESC1Click() { closeOverview(); }
+
+void TFormMetallo::Ende1Click() { closeOverview(); }
+
+}  // namespace app

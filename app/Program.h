@@ -1,0 +1,39 @@
+// Start-up: creates every window of the program once, in its fixed order, and shows
+// the title window. Closing the title window ends the program.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/CommandLine.h"
+#include "ui/Application.h"
+#include "ui/Form.h"
+
+namespace app {
+
+class Program {
+public:
+    explicit Program(ui::Application& app);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // Creates the 63 windows (each runs its create handler with the screen size of
+    // this moment) and shows the title window.
+    void start();
+    const std::vector<std::unique_ptr<ui::Form>>& windows() const { return windows_; }
+    ui::Form& title() const { return *windows_.front(); }
+
+private:
+    ui::Application& app_;
+    std::vector<std::unique_ptr<ui::Form>> windows_;
+};
+
+// The class names of all windows in creation order.
+const std::vector<std::string>& windowOrder();
+
+// Runs the program without a display (script or export); returns the exit status.
+int runHeadless(const Options& options);
+
+}  // namespace app

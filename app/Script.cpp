@@ -1,0 +1,181 @@
+#include "app/Script.h"
+
+#include <charconv>
+#include <filesystem>
+#include <functional>
+#include <ostream>
+#include <sstream>
+#include <vector>
+
+#include "ui/Png.h"
+
+namespace app {
+
+namespace {
+using ui::headless::HeadlessBackend;
+
+struct Command {
+    int line = 0;
+    std::vector<std::string> words;
+};
+
+std::vector<std::string> split(const std::string& s) {
+    std::vector<std::string> out;
+    std::istringstream in(s);
+    std::string w;
+    while (in >> w) out.push_back(w);
+    return out;
+}
+
+bool toInt(const std::string& s, long long& v) {
+    auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    return ec == std::errc() && p == s.data() + s.size();
+}
+
+// Returns an empty string when the command is well formed.
+std::string check(ui::Application& app, const Command& c) {
+    const auto& w = c.words;
+    const std::string& cmd = w[0];
+    auto form = [&](size_t i) -> std::string {
+        if (i >= w.size()) return "missing window name";
+        if (!app.findForm(w[i])) return "unknown window '" + w[i] + "'";
+        return "";
+    };
+    auto count = [&](size_t n) -> std::string {
+        if (w.size() != n) return "'" + cmd + "' takes " + std::to_string(n - 1) + " argument(s)";
+        return "";
+    };
+    std::string e;
+    if (cmd == "forms") return count(1);
+    if (cmd == "menu") {
+        if (!(e = count(3)).empty() || !(e = form(1)).empty()) return e;
+        ui::Form* f = app.findForm(w[1]);
+        if (!f->menu() || !f->menu()->find(w[2])) return "unknown menu item '" + w[2] + "' in " + w[1];
+        return "";
+    }
+    if (cmd == "key") {
+        if (!(e = count(3)).empty() || !(e = form(1)).empty()) return e;
+        if (w[2] != "esc") return "unknown key '" + w[2] + "' (only esc)";
+        return "";
+    }
+    if (cmd == "click") {
+        if (!(e = count(4)).empty() || !(e = form(1)).empty()) return e;
+        long long v;
+        if (!toInt(w[2], v) || !toInt(w[3], v)) return "click needs integer coordinates";
+        return "";
+    }
+    if (cmd == "activate" || cmd == "print" || cmd == "menuinfo") {
+        if (!(e = count(2)).empty()) return e;
+        return form(1);
+    }
+    if (cmd == "advance") {
+        if (!(e = count(2)).empty()) return e;
+        long long v;
+        if (!toInt(w[1], v) || v < 0 || v > 24LL * 3600 * 1000) return "advance needs milliseconds from 0 to 86400000";
+        return "";
+    }
+    if (cmd == "capture") {
+        if (!(e = count(3)).empty()) return e;
+        if (w[1] == "screen") return "";
+        return form(1);
+    }
+    return "unknown command '" + cmd + "'";
+}
+}  // namespace
+
+int runScript(ui::Application& app, HeadlessBackend& backend, const std::string& script, std::ostream& out,
+              std::ostream& err) {
+    std::vector<Command> commands;
+    std::istringstream in(script);
+    std::string line;
+    int number = 0;
+    while (std::getline(in, line)) {
+        ++number;
+        if (const size_t hash = line.find('#'); hash != std::string::npos) line.erase(hash);
+        Command c{number, split(line)};
+        if (c.words.empty()) continue;
+        if (const std::string e = check(app, c); !e.empty()) {
+            err << "line " << number << ": " << e << "\n";
+            return 2;
+        }
+        commands.push_back(std::move(c));
+    }
+    for (const Command& c : commands) {
+        if (app.terminated()) {
+            out << "line " << c.line << ": the program has ended; the rest is not run\n";
+            break;
+        }
+        const auto& w = c.words;
+        const std::string& cmd = w[0];
+        if (cmd == "forms") {
+            for (ui::Form* f : app.forms()) out << f->className() << "\t" << f->caption() << "\n";
+        } else if (cmd == "menu") {
+            ui::Form& f = *app.findForm(w[1]);
+            const auto r = backend.clickMenu(f, w[2]);
+            if (r != ui::headless::MenuResult::Done)
+                out << "line " << c.line << ": menu " << w[1] << " " << w[2] << " not chosen: " << describe(r) << "\n";
+        } else if (cmd == "key") {
+            ui::Form& f = *app.findForm(w[1]);
+            if (!backend.pressEscape(f))
+                out << "line " << c.line << ": key esc in " << w[1] << " has no effect (window hidden, disabled or "
+                    << "without an Esc item)\n";
+        } else if (cmd == "click") {
+            ui::Form& f = *app.findForm(w[1]);
+            long long x = 0, y = 0;
+            toInt(w[2], x);
+            toInt(w[3], y);
+            if (!backend.click(f, static_cast<int>(x), static_cast<int>(y)))
+                out << "line " << c.line << ": click in " << w[1] << " has no effect (window hidden or disabled)\n";
+        } else if (cmd == "activate") {
+            backend.activate(*app.findForm(w[1]));
+        } else if (cmd == "advance") {
+            long long ms = 0;
+            toInt(w[1], ms);
+            backend.advance(ms);
+        } else if (cmd == "capture") {
+            const ui::raster::Bitmap b =
+                w[1] == "screen" ? backend.captureScreen() : backend.captureForm(*app.findForm(w[1]));
+            if (!ui::savePng(b, w[2])) {
+                err << "line " << c.line << ": cannot write " << w[2] << "\n";
+                return 1;
+            }
+        } else if (cmd == "print") {
+            const ui::Form& f = *app.findForm(w[1]);
+            out << f.caption() << "|" << f.left() << "," << f.top() << "," << f.width() << "," << f.height()
+                << "|client=" << f.clientWidth() << "x" << f.clientHeight() << "|visible=" << f.visible()
+                << "|enabled=" << f.enabled() << "|active=" << f.active() << "\n";
+        } else if (cmd == "menuinfo") {
+            const ui::Form& f = *app.findForm(w[1]);
+            if (f.menu())
+                for (const ui::MenuItem* i : f.menu()->allItems())
+                    out << i->name() << "\t" << i->caption() << "\t" << i->visible() << "\t" << i->enabled() << "\n";
+        }
+    }
+    return 0;
+}
+
+int exportWindows(ui::Application& app, HeadlessBackend& backend, const std::string& dir, std::ostream& err) {
+    std::error_code ec;
+    std::filesystem::create_directories(dir, ec);
+    if (!std::filesystem::is_directory(dir, ec)) {
+        err << "metallographie: cannot create the folder " << dir << "\n";
+        return 1;
+    }
+    for (ui::Form* f : app.forms()) {
+        const bool wasVisible = f->visible();
+        if (!wasVisible) {
+            f->Show();
+            app.flush();
+        }
+        const std::string path = (std::filesystem::path(dir) / (f->className() + ".png")).string();
+        if (!ui::savePng(backend.captureForm(*f), path)) {
+            err << "metallographie: cannot write " << path << "\n";
+            return 1;
+        }
+        if (!wasVisible) f->Close();
+        app.flush();
+    }
+    return 0;
+}
+
+}  // namespace app
