@@ -2,6 +2,9 @@
 
 #include "annotate.h"
 #include "fractography.h"
+#include "austenite.h"
+#include "martensite.h"
+#include "pearlite.h"
 #include "scalebar.h"
 #include "text.h"
 
@@ -114,11 +117,65 @@ std::vector<Output> scene_rem_raster() {
   return {jpg("TFormREMRaster.jpg", fracture_cleavage(360, 245, 150, 0xA05005))};
 }
 
+// ---- light micrographs (770 x 462 with scale bar, and the 392 x 235 copy)
+
+constexpr int kPageW = 770, kPageH = 462, kSmallW = 392, kSmallH = 235;
+
+// Page picture with its small copy for the two-picture window.
+std::vector<Output> with_copy(const std::string& page, const std::string& small, Image img, bool full_chroma = false) {
+  std::vector<Output> out;
+  Image copy = fit_crop(img, kSmallW, kSmallH);
+  out.push_back(jpg(page, std::move(img), full_chroma));
+  out.push_back(jpg(small, std::move(copy), full_chroma));
+  return out;
+}
+
+void light_bar(Image& img, double field_um, double bar_um) {
+  const Font font(Weight::Bold, 17);
+  const Magnification mag{field_um, img.width()};
+  draw_scale_bar(img, font, BarStyle::LightMicroscope, img.width() - 22, img.height() - 18, bar_pixels(mag, bar_um),
+                 format_length(bar_um));
+}
+
+std::vector<Output> scene_lm45_normalised() {
+  const double field = 110;
+  Image img = ferrite_pearlite(kPageW, kPageH, field, 0xB04501);
+  light_bar(img, field, 10);
+  return with_copy("TFormLM45C2.jpg", "TFormLM45C1.Image1.jpg", std::move(img));
+}
+
+std::vector<Output> scene_lm45_tempered() {
+  const double field = 110;
+  Image img = tempered_martensite(kPageW, kPageH, field, 0xB04502);
+  light_bar(img, field, 10);
+  return with_copy("TFormLM45C3.jpg", "TFormLM45C1.Image2.jpg", std::move(img));
+}
+
+// The austenitic steel is shown at lower magnification: 55 µm bars.
+constexpr double kCrNiField = 320;
+
+std::vector<Output> scene_lmcrni_twins() {
+  AusteniteOptions o;
+  o.deformation_martensite = true;
+  Image img = austenite_micrograph(kPageW, kPageH, kCrNiField, 0xB0CE01, o);
+  light_bar(img, kCrNiField, 55);
+  return with_copy("TFormLMCrNi2.jpg", "TFormLMCrNi1.Image1.jpg", std::move(img));
+}
+
+std::vector<Output> scene_lmcrni_carbides() {
+  AusteniteOptions o;
+  o.carbides = true;
+  Image img = austenite_micrograph(kPageW, kPageH, kCrNiField, 0xB0CE02, o);
+  light_bar(img, kCrNiField, 55);
+  return with_copy("TFormLMCrNi3.jpg", "TFormLMCrNi1.Image2.jpg", std::move(img));
+}
+
 std::vector<Output> scene_placeholders() {
   std::vector<Output> out;
   for (const auto& s : picture_list()) {
     const std::string& f = s.file;
     if (f.rfind("TFormAvT", 0) == 0 || f.rfind("TFormREMAvT", 0) == 0 || f == "TFormREMRaster.jpg") continue;
+    if (f.rfind("TFormLM45C", 0) == 0 || f.rfind("TFormLMCrNi", 0) == 0) continue;
     out.push_back(jpg(f, placeholder(s.width, s.height)));
   }
   return out;
@@ -133,6 +190,10 @@ const std::vector<Scene>& scenes() {
       {"fracture-ductile", scene_avt_duk},
       {"fracture-cleavage", scene_avt_spa},
       {"raster-cleavage", scene_rem_raster},
+      {"c45-normalised", scene_lm45_normalised},
+      {"c45-tempered", scene_lm45_tempered},
+      {"crni-twins", scene_lmcrni_twins},
+      {"crni-carbides", scene_lmcrni_carbides},
       {"placeholders", scene_placeholders},
   };
   return list;

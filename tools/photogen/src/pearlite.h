@@ -1,0 +1,29 @@
+// Ferrite-pearlite microstructure of a normalised carbon steel.
+#pragma once
+
+#include <cstdint>
+
+#include "image.h"
+
+namespace pg {
+
+// One pearlite colony: parallel ferrite and cementite lamellae with their own
+// orientation, spacing and gentle bending.
+struct PearliteColony {
+  double nx = 1, ny = 0;    // lamella normal
+  double spacing = 5;       // pixels
+  double cementite = 0.16;  // apparent (etched) share of a period that looks dark
+  double bend = 0.6;        // bending amplitude in periods
+  double bend_scale = 60;   // pixels
+  double etch = 1.0;        // darkness of the colony's etching
+  uint64_t seed = 1;
+  // Reflectance before optical blurring at point (x, y), in [0, 1].
+  double reflectance(double x, double y) const;
+};
+
+// Etched (nital) section of a normalised medium-carbon steel such as C45:
+// light ferrite grains and dark lamellar pearlite colonies. Returns the
+// light micrograph, w x h pixels showing a field field_um wide.
+Image ferrite_pearlite(int w, int h, double field_um, uint64_t seed);
+
+}  // namespace pg
