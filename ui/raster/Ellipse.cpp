@@ -251,17 +251,23 @@ void ellipse(Target& t, const Pen& pen, const Brush& brush, int x1, int y1, int 
     const i64 lo = std::max<i64>(ring.rowLo(g), s.clip.top), hi = std::min<i64>(ring.rowHi(g), i64{s.clip.bottom} - 1);
     const int cl = s.clip.left, cr = s.clip.right;
     for (i64 y = lo; y <= hi; ++y) {
+        // Rows mirrored about the centre have the same spans: compute them once.
+        const i64 mirror = g.cy2 - 1 - y;
+        if (mirror < y && mirror >= lo) continue;
         i64 pieces[4], ia = 0, ib = -1;
         bool inner;
         const int n = ring.row(g, y, pieces, inner, ia, ib);
-        uint32_t* row = s.row(y);
-        for (int k = 0; k < n; ++k) {
-            const i64 a = std::max<i64>(pieces[2 * k], cl), b = std::min<i64>(pieces[2 * k + 1], i64{cr} - 1);
-            if (a <= b) applySpan(row, static_cast<int>(a), static_cast<int>(b) + 1, penInk);
-        }
-        if (inner && brush.solid) {
-            const i64 a = std::max<i64>(ia, cl), b = std::min<i64>(ib, i64{cr} - 1);
-            if (a <= b) applySpan(row, static_cast<int>(a), static_cast<int>(b) + 1, brushInk);
+        const int rows = mirror > y && mirror <= hi ? 2 : 1;
+        for (int k2 = 0; k2 < rows; ++k2) {
+            uint32_t* row = s.row(k2 == 0 ? y : mirror);
+            for (int k = 0; k < n; ++k) {
+                const i64 a = std::max<i64>(pieces[2 * k], cl), b = std::min<i64>(pieces[2 * k + 1], i64{cr} - 1);
+                if (a <= b) applySpan(row, static_cast<int>(a), static_cast<int>(b) + 1, penInk);
+            }
+            if (inner && brush.solid) {
+                const i64 a = std::max<i64>(ia, cl), b = std::min<i64>(ib, i64{cr} - 1);
+                if (a <= b) applySpan(row, static_cast<int>(a), static_cast<int>(b) + 1, brushInk);
+            }
         }
     }
 }

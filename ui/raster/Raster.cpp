@@ -39,6 +39,15 @@ Surface::Surface(Target& t) : ox(t.originX), oy(t.originY) {
 
 }  // namespace detail
 
+namespace {
+
+bool usable(const Bitmap& b) {
+    return b.width > 0 && b.height > 0 &&
+           b.pixels.size() >= static_cast<size_t>(b.width) * static_cast<size_t>(b.height);
+}
+
+}  // namespace
+
 void plot(Target& t, int x, int y, uint32_t rgb, PenMode mode) {
     const Surface s(t);
     const i64 bx = x + s.ox, by = y + s.oy;
@@ -57,7 +66,7 @@ void fillRect(Target& t, Rect r, uint32_t rgb, PenMode mode) {
 
 void draw(Target& t, int x, int y, const Bitmap& src) {
     const Surface s(t);
-    if (s.empty() || src.width <= 0 || src.height <= 0) return;
+    if (s.empty() || !usable(src)) return;
     const i64 bx = x + s.ox, by = y + s.oy;
     const i64 l = std::max<i64>(bx, s.clip.left), r = std::min<i64>(bx + src.width, s.clip.right);
     const i64 tp = std::max<i64>(by, s.clip.top), b = std::min<i64>(by + src.height, s.clip.bottom);
@@ -71,7 +80,7 @@ void draw(Target& t, int x, int y, const Bitmap& src) {
 
 void stretchDraw(Target& t, Rect dst, const Bitmap& src) {
     const Surface s(t);
-    if (s.empty() || dst.empty() || src.width <= 0 || src.height <= 0) return;
+    if (s.empty() || dst.empty() || !usable(src)) return;
     const i64 dl = dst.left + s.ox, dt = dst.top + s.oy;
     const i64 dw = i64{dst.right} - dst.left, dh = i64{dst.bottom} - dst.top;
     const i64 l = std::max<i64>(dl, s.clip.left), r = std::min<i64>(dl + dw, s.clip.right);

@@ -4,6 +4,29 @@
 // Coordinates are integer pixels of a target surface. Rectangle-like shapes take two
 // corners and exclude the right and bottom edge. Lines leave out their end pixel.
 // Pixels are stored as 0xFFRRGGBB (the top byte is always 0xFF).
+//
+// Pixel conventions where the rules above leave a choice:
+// - 1-pixel lines take one pixel per step along the major axis (|dx| == |dy| counts as
+//   x-major); the minor coordinate is the exact one rounded to nearest, exact halves going
+//   to the smaller coordinate (up or left), so a line and its reverse cover the same pixels
+//   apart from their end points. Clipping never changes which pixels a shape has.
+// - Ellipses and wide strokes are sampled at pixel centres. An ellipse is the one inscribed
+//   in its box (box centre, half the box size as half-axes); its middle row(s) span the
+//   whole box and every row of the box keeps its middle pixel(s), so thin ellipses touch
+//   all four sides too. The 1-pixel outline is the region's border (pixels with a
+//   horizontal or vertical neighbour outside).
+// - Wide pens of width w: odd widths are centred on the path through pixel centres; even
+//   widths run through the pixels' top-left corners (one pixel more up and left). Ellipse
+//   strokes are the ring between the path ellipse's half-axes ((W-1)/2, (H-1)/2) plus and
+//   minus w/2, symmetric about the box centre.
+// - Polygon outlines are LineTo segments along every edge including the closing one, so
+//   the square (0,0) (4,0) (4,4) (0,4) is filled over x, y = 0..3 and outlined over 0..4.
+// - Dot patterns run on across the segments of one call; rectangles are walked clockwise
+//   from their top-left pixel, ellipses counter-clockwise from the right end of the
+//   middle, arcs from their start. Ellipses larger than 65536 pixels count their dots from
+//   the first visible pixel.
+// - Zero-length lines draw nothing with any pen. Ellipse and arc corners are limited to
+//   +-2^30 (after the origin) and pen widths to 2^24.
 #pragma once
 
 #include <cstddef>

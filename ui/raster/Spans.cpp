@@ -144,16 +144,33 @@ void PolygonFill::row(i64 y, int lo, int hi, Spans& out) const {
 }
 
 i64 ellipseHalfWidth(i64 A, i64 B, i64 d, bool strict) {
-    const u64 a = static_cast<u64>(A), b = static_cast<u64>(B), du = static_cast<u64>(d);
-    const u128 n = u128{a * a} * u128{(b - du) * (b + du)};
-    auto fits = [&](i64 m) {
-        const u64 mb = static_cast<u64>(m) * b;
-        const u128 lhs = u128{mb} * mb;
-        return strict ? lhs < n : lhs <= n;
-    };
-    const double est = static_cast<double>(A) * std::sqrt(static_cast<double>(b - du) * static_cast<double>(b + du)) /
+    // Circles: m² < or <= B² - d², exact in 64 bits (B < 2^32, so B² < 2^63).
+    if (A == B) {
+        const i64 q = (B - d) * (B + d);
+        i64 m = std::min<i64>(A, static_cast<i64>(std::sqrt(static_cast<double>(q))));
+        auto fits = [&](i64 v) { return strict ? v * v < q : v * v <= q; };
+        while (m >= 0 && !fits(m)) --m;
+        while (m < A && fits(m + 1)) ++m;
+        return m;
+    }
+    const double est = static_cast<double>(A) * std::sqrt(static_cast<double>(B - d) * static_cast<double>(B + d)) /
                        static_cast<double>(B);
     i64 m = std::min<i64>(A, static_cast<i64>(est));
+    if (A < (i64{1} << 15) && B < (i64{1} << 15)) {
+        // Small ellipses: m²B² <= A²B² < 2^60 fits 64 bits.
+        const i64 n = A * A * ((B - d) * (B + d)), b2 = B * B;
+        auto fits = [&](i64 v) { return strict ? v * v * b2 < n : v * v * b2 <= n; };
+        while (m >= 0 && !fits(m)) --m;
+        while (m < A && fits(m + 1)) ++m;
+        return m;
+    }
+    const u64 a = static_cast<u64>(A), b = static_cast<u64>(B), du = static_cast<u64>(d);
+    const u128 n = u128{a * a} * u128{(b - du) * (b + du)};
+    auto fits = [&](i64 v) {
+        const u64 vb = static_cast<u64>(v) * b;
+        const u128 lhs = u128{vb} * vb;
+        return strict ? lhs < n : lhs <= n;
+    };
     while (m >= 0 && !fits(m)) --m;
     while (m < A && fits(m + 1)) ++m;
     return m;
