@@ -20,8 +20,8 @@ enum class BorderStyle { ToolWindow, SizeToolWin };
 
 // Fixed non-client metrics, so the client pixels do not depend on the window manager.
 constexpr int kBorderWidth = 3;
-constexpr int kCaptionHeight = 16;
-constexpr int kMenuBarHeight = 19;
+constexpr int kCaptionHeight = 17;
+constexpr int kMenuBarHeight = 20;
 constexpr int kStatusBarHeight = 19;
 
 class Form : public CanvasHost {

@@ -1,0 +1,123 @@
+// The headless command language.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "ProgramFixture.h"
+#include "app/CommandLine.h"
+#include "app/Script.h"
+#include "ui/Png.h"
+
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome run(Started& s, const std::string& script) {
+    std::ostringstream out, err;
+    const int status = app::runScript(s.app, s.backend, script, out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(Script, MalformedLinesStopEverythingBeforeItRuns) {
+    const std::string png = testing::TempDir() + "/never.png";
+    const std::pair<std::string, std::string> cases[] = {
+        {"frobnicate", "line 2: unknown command 'frobnicate'\n"},
+        {"menu TFormNichts Ende1", "line 2: unknown window 'TFormNichts'\n"},
+        {"menu TFormHaupt Nichts1", "line 2: unknown menu item 'Nichts1' in TFormHaupt\n"},
+        {"advance zehn", "line 2: advance needs milliseconds from 0 to 86400000\n"},
+        {"advance -5", "line 2: advance needs milliseconds from 0 to 86400000\n"},
+        {"click TFormHaupt 10", "line 2: 'click' takes 3 argument(s)\n"},
+        {"click TFormHaupt 10 y", "line 2: click needs integer coordinates\n"},
+        {"key TFormHaupt enter", "line 2: unknown key 'enter' (only esc)\n"},
+        {"print", "line 2: 'print' takes 1 argument(s)\n"},
+    };
+    for (const auto& [line, message] : cases) {
+        Started s;
+        std::filesystem::remove(png);
+        const Outcome r = run(s, "capture screen " + png + "\n" + line + "\nkey TFormHaupt esc\n");
+        EXPECT_EQ(r.status, 2) << line;
+        EXPECT_EQ(r.err, message);
+        EXPECT_FALSE(std::filesystem::exists(png)) << line;
+        EXPECT_FALSE(s.app.terminated());
+    }
+}
+
+TEST(Script, CommentsBlankLinesPrintAndMenuinfo) {
+    Started s(800, 600);
+    const Outcome r = run(s, "# a comment\n\n  print TFormHaupt   # trailing comment\nmenuinfo TFormHaupt\n");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out,
+              "Metallographie|0,0,800,600|client=794x557|visible=1|enabled=1|active=1\n"
+              "ESC1\tESC\t0\t1\n"
+              "Programmbeenden1\tProgramm &beenden\t1\t1\n"
+              "Programmstarten1\t&Programm starten\t1\t1\n"
+              "Info1\t&Info\t1\t1\n");
+}
+
+TEST(Script, ADisabledItemOrWindowDoesNothingAndSaysSo) {
+    Started s;
+    const Outcome r = run(s,
+                      "menu TFormHaupt Programmstarten1\n"
+                      "menu TFormMetallo Schwarz\n"
+                      "menu TFormHaupt Info1\n"
+                      "print TFormInfo\n");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("line 2: menu TFormMetallo Schwarz not chosen: the menu item is disabled"), std::string::npos);
+    EXPECT_NE(r.out.find("line 3: menu TFormHaupt Info1 not chosen: the window is disabled"), std::string::npos);
+    EXPECT_NE(r.out.find("Information|112,134,800,500|client=794x457|visible=0"), std::string::npos);
+}
+
+TEST(Script, CaptureWritesPicturesOfTheRightSize) {
+    Started s;
+    const std::string dir = testing::TempDir();
+    const Outcome r = run(s, "advance 1000\ncapture TFormHaupt " + dir + "/t.png\ncapture screen " + dir + "/s.png\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto form = ui::loadPng(dir + "/t.png"), screen = ui::loadPng(dir + "/s.png");
+    EXPECT_EQ(form.width, 1018);
+    EXPECT_EQ(form.height, 725);
+    EXPECT_EQ(screen.width, 1024);
+    EXPECT_EQ(screen.height, 768);
+    const Outcome bad = run(s, "capture screen /no/such/folder/x.png\n");
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.err, "line 1: cannot write /no/such/folder/x.png\n");
+}
+
+TEST(Script, AfterTheTitleClosesTheRestIsNotRun) {
+    Started s;
+    const Outcome r = run(s, "key TFormHaupt esc\nprint TFormHaupt\n");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "line 2: the program has ended; the rest is not run\n");
+}
+
+TEST(CommandLine, ArgumentsAndErrors) {
+    using M = app::Options::Mode;
+    EXPECT_EQ(app::parseCommandLine(std::vector<std::string>{}).mode, M::Desktop);
+    auto o = app::parseCommandLine(std::vector<std::string>{"--screen", "1024x768"});
+    EXPECT_EQ(o.mode, M::Desktop);
+    EXPECT_EQ(o.screenWidth, 1024);
+    EXPECT_EQ(o.screenHeight, 768);
+    o = app::parseCommandLine(std::vector<std::string>{"--headless", "--screen=800x600", "--script", "x.txt"});
+    EXPECT_EQ(o.mode, M::Headless);
+    EXPECT_EQ(o.script, "x.txt");
+    EXPECT_EQ(app::parseCommandLine(std::vector<std::string>{"--export", "out"}).exportDir, "out");
+    EXPECT_EQ(app::parseCommandLine(std::vector<std::string>{"--help"}).status, 0);
+    EXPECT_EQ(app::parseCommandLine(std::vector<std::string>{"--version"}).mode, M::Version);
+    for (std::vector<std::string> bad : {std::vector<std::string>{"--screen", "100x100"}, {"--screen", "8000x4000"},
+                                         {"--screen", "1024"}, {"--screen"}, {"--screen", "1024x768x2"},
+                                         {"--bogus"}, {"datei.txt"}, {"--script", "x"}, {"--export"},
+                                         {"--screen", "99999999999x600"}}) {
+        const auto e = app::parseCommandLine(bad);
+        EXPECT_EQ(e.mode, M::Error) << bad[0];
+        EXPECT_EQ(e.status, 2);
+        EXPECT_EQ(e.message.find('\n'), std::string::npos);
+    }
+    EXPECT_EQ(app::parseCommandLine(std::vector<std::string>{"--screen", "640x480"}).mode, M::Desktop);
+    EXPECT_EQ(app::parseCommandLine(std::vector<std::string>{"--screen", "7680x4320"}).mode, M::Desktop);
+}
+
+}  // namespace
