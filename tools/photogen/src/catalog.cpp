@@ -2,7 +2,10 @@
 
 #include "annotate.h"
 #include "fractography.h"
+#include "graphite.h"
+#include "macro.h"
 #include "austenite.h"
+#include "crni_sem.h"
 #include "martensite.h"
 #include "pearlite.h"
 #include "scalebar.h"
@@ -170,12 +173,72 @@ std::vector<Output> scene_lmcrni_carbides() {
   return with_copy("TFormLMCrNi3.jpg", "TFormLMCrNi1.Image2.jpg", std::move(img));
 }
 
+// Label offset from its target by (dx, dy) (towards the label's near corner).
+void micrograph_label(Image& img, const Font& font, const std::string& text, double tx, double ty, double dx,
+                      double dy) {
+  const TextExtent e = font.measure(text);
+  const int x = static_cast<int>(dx < 0 ? tx + dx - e.width : tx + dx);
+  const int y = static_cast<int>(dy < 0 ? ty + dy - e.height() : ty + dy);
+  draw_label(img, font, LabelStyle::Outline, x, y, {text}, {tx, ty});
+}
+
+std::vector<Output> scene_rem_crni() {
+  const double field = 100;
+  CrNiSemField f = crni_sem_field(kPageW, kPageH, field, 0xC0CE01);
+  const Font label(Weight::Bold, 22);
+  const Font bar(Weight::Bold, 18);
+  const Magnification mag{field, kPageW};
+  for (Image* img : {&f.bse, &f.se}) {
+    micrograph_label(*img, label, "Einschluss", f.inclusion_x, f.inclusion_y, -70, -55);
+    micrograph_label(*img, label, "Delta-Ferrit", f.ferrite_x, f.ferrite_y, -40, 55);
+    draw_scale_bar(*img, bar, BarStyle::Overlay, kPageW - 24, kPageH - 20, bar_pixels(mag, 10), format_length(10));
+  }
+  auto out = with_copy("TFormREMCrNi2.jpg", "TFormREMCrNi1.Image1.jpg", std::move(f.bse));
+  auto se = with_copy("TFormREMCrNi3.jpg", "TFormREMCrNi1.Image2.jpg", std::move(f.se));
+  out.insert(out.end(), se.begin(), se.end());
+  return out;
+}
+
+// The EDX window draws its own 5 µm bar of 100 design pixels beside the
+// picture, so the 600 pixels of the picture show 30 µm.
+std::vector<Output> scene_rem_edx() { return {jpg("TFormREMEDX.jpg", grey_cast_iron(600, 333, 30, 0xED0001))}; }
+
+// ---- stereo-microscope views, 0,2 mm bars
+
+constexpr double kMacroField = 2000;
+
+Image macro_page(Image img) {
+  const Font bar(Weight::Bold, 18);
+  const Magnification mag{kMacroField, img.width()};
+  draw_scale_bar(img, bar, BarStyle::Overlay, img.width() - 26, img.height() - 22, bar_pixels(mag, 200),
+                 format_length(200));
+  return img;
+}
+
+std::vector<Output> scene_makro_st2() {
+  return with_copy("TFormMakroSt2.jpg", "TFormMakroSt1.Image1.jpg",
+                   macro_page(corroded_tube_crack(kPageW, kPageH, kMacroField, 0xAC0001)));
+}
+std::vector<Output> scene_makro_st3() {
+  return with_copy("TFormMakroSt3.jpg", "TFormMakroSt1.Image2.jpg",
+                   macro_page(tube_oxide_deposit(kPageW, kPageH, kMacroField, 0xAC0002)));
+}
+std::vector<Output> scene_makro_cr2() {
+  return with_copy("TFormMakroCr2.jpg", "TFormMakroCr1.Image1.jpg",
+                   macro_page(chromium_steel_deposit(kPageW, kPageH, kMacroField, 0xAC0003)));
+}
+std::vector<Output> scene_makro_cr3() {
+  return with_copy("TFormMakroCr3.jpg", "TFormMakroCr1.Image2.jpg",
+                   macro_page(porous_deposit(kPageW, kPageH, kMacroField, 0xAC0004)));
+}
+
 std::vector<Output> scene_placeholders() {
   std::vector<Output> out;
   for (const auto& s : picture_list()) {
     const std::string& f = s.file;
     if (f.rfind("TFormAvT", 0) == 0 || f.rfind("TFormREMAvT", 0) == 0 || f == "TFormREMRaster.jpg") continue;
-    if (f.rfind("TFormLM45C", 0) == 0 || f.rfind("TFormLMCrNi", 0) == 0) continue;
+    if (f.rfind("TFormLM45C", 0) == 0 || f.rfind("TFormLMCrNi", 0) == 0 || f.rfind("TFormREMCrNi", 0) == 0) continue;
+    if (f == "TFormREMEDX.jpg" || f.rfind("TFormMakro", 0) == 0) continue;
     out.push_back(jpg(f, placeholder(s.width, s.height)));
   }
   return out;
@@ -194,6 +257,12 @@ const std::vector<Scene>& scenes() {
       {"c45-tempered", scene_lm45_tempered},
       {"crni-twins", scene_lmcrni_twins},
       {"crni-carbides", scene_lmcrni_carbides},
+      {"crni-sem", scene_rem_crni},
+      {"cast-iron", scene_rem_edx},
+      {"tube-crack", scene_makro_st2},
+      {"tube-deposit", scene_makro_st3},
+      {"chromium-steel-deposit", scene_makro_cr2},
+      {"porous-deposit", scene_makro_cr3},
       {"placeholders", scene_placeholders},
   };
   return list;

@@ -17,6 +17,8 @@ struct PearliteColony {
   double bend_scale = 60;   // pixels
   double etch = 1.0;        // darkness of the colony's etching
   uint64_t seed = 1;
+  // Share (0..1) of point (x, y) covered by an (etched) cementite plate.
+  double cementite_cover(double x, double y) const;
   // Reflectance before optical blurring at point (x, y), in [0, 1].
   double reflectance(double x, double y) const;
 };
