@@ -14,8 +14,6 @@
 // fill is the inside of the inner ellipse, so no pixel is painted twice.
 #include "ui/raster/Detail.h"
 
-#include <numbers>
-
 namespace ui::raster {
 
 using namespace detail;
@@ -45,6 +43,11 @@ bool geometry(const Surface& s, int x1, int y1, int x2, int y2, Geom& g) {
     g.cx2 = g.l + g.r;
     g.cy2 = g.t + g.b;
     return true;
+}
+
+// False when nothing of the shape, drawn with a pen of width w, can reach the clip.
+bool mayBeVisible(const Surface& s, const Geom& g, int w) {
+    return g.l - w < s.clip.right && g.r + w > s.clip.left && g.t - w < s.clip.bottom && g.b + w > s.clip.top;
 }
 
 struct RowRange {
@@ -135,8 +138,17 @@ struct Sector {
         if (se < 0) return sp >= 0 || pe >= 0;   // more than half a turn
         return sp >= 0;                          // exactly half a turn
     }
-    double startAngle() const { return std::atan2(static_cast<double>(s.y), static_cast<double>(s.x)); }
 };
+
+// A number in [0, 4) that grows with the counter-clockwise angle of (x, y) from the right,
+// cheaper than atan2 and ordering directions the same way.
+double pseudoAngle(const Vec& v) {
+    const double x = static_cast<double>(v.x), y = static_cast<double>(v.y);
+    const double sum = std::fabs(x) + std::fabs(y);
+    if (sum == 0) return 0;
+    const double p = x / sum;  // -1 .. 1
+    return y < 0 ? 3 + p : 1 - p;
+}
 
 // 1-pixel outline (of the whole ellipse or the sector's part) with a dot pattern that
 // starts at the sector's start direction and runs counter-clockwise.
@@ -149,14 +161,14 @@ void dottedOutline(const Surface& s, const Geom& g, const Sector& sector, const 
     const bool exact = g.W <= kOrderLimit && g.H <= kOrderLimit;
     const i64 lo = exact ? g.t : s.clip.top, hi = exact ? g.b - 1 : i64{s.clip.bottom} - 1;
     const i64 cl = exact ? g.l : s.clip.left, cr = exact ? g.r - 1 : i64{s.clip.right} - 1;
-    const double start = sector.startAngle();
-    constexpr double kTurn = 2 * std::numbers::pi;
+    const double start = pseudoAngle(sector.s);
+    constexpr double kTurn = 4;
     forOutlineRows(g, lo, hi, [&](i64 y, const i64* pieces, int n) {
         for (int k = 0; k < n; ++k)
             for (i64 x = std::max(pieces[2 * k], cl); x <= std::min(pieces[2 * k + 1], cr); ++x) {
                 const Vec d = pixelDir(g, x, y);
                 if (!sector.contains(d)) continue;
-                double key = std::atan2(static_cast<double>(d.y), static_cast<double>(d.x)) - start;
+                double key = pseudoAngle(d) - start;
                 if (key < 0) key += kTurn;
                 if (key >= kTurn) key -= kTurn;
                 px.push_back({key, x, y});
@@ -227,9 +239,9 @@ struct Ring {
 void ellipse(Target& t, const Pen& pen, const Brush& brush, int x1, int y1, int x2, int y2) {
     const Surface s(t);
     Geom g;
-    if (s.empty() || !geometry(s, x1, y1, x2, y2, g)) return;
-    const Ink brushInk{brush.rgb, pen.mode};
     const int w = penWidth(pen);
+    if (s.empty() || !geometry(s, x1, y1, x2, y2, g) || !mayBeVisible(s, g, w)) return;
+    const Ink brushInk{brush.rgb, pen.mode};
 
     if (w == 1) {
         // The fill covers the whole region; the outline is drawn over it.
@@ -276,10 +288,10 @@ void arc(Target& t, const Pen& pen, const Brush& brush, int x1, int y1, int x2, 
          int y4) {
     const Surface s(t);
     Geom g;
-    if (s.empty() || !geometry(s, x1, y1, x2, y2, g)) return;
+    const int w = penWidth(pen);
+    if (s.empty() || !geometry(s, x1, y1, x2, y2, g) || !mayBeVisible(s, g, w)) return;
     const Sector sector(Vec{2 * (x3 + s.ox) - g.cx2, g.cy2 - 2 * (y3 + s.oy)},
                         Vec{2 * (x4 + s.ox) - g.cx2, g.cy2 - 2 * (y4 + s.oy)});
-    const int w = penWidth(pen);
     if (w == 1) {
         thinOutline(s, g, sector, pen, brush);
         return;
