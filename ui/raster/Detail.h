@@ -127,22 +127,28 @@ void normalize(Spans& v);
 void subtract(const Spans& a, const Spans& b, Spans& out);
 void paint(const Surface& s, i64 y, const Spans& spans, const Ink& ink);
 
+// Rounding of doubles to integers; the values used here never exceed a few times 2^34.
+inline i64 floorToInt(double v) {
+    const i64 i = static_cast<i64>(v);
+    return i - (v < static_cast<double>(i) ? 1 : 0);
+}
+inline i64 ceilToInt(double v) {
+    const i64 i = static_cast<i64>(v);
+    return i + (v > static_cast<double>(i) ? 1 : 0);
+}
+
 // Columns of the pixels whose centres lie in the doubled x-extent [lo, hi].
 inline bool centreColumns(double lo, double hi, i64& a, i64& b) {
     if (!(lo <= hi)) return false;
-    const double fa = std::ceil((lo - 1) / 2);
-    const double fb = std::floor((hi - 1) / 2);
-    if (fa > fb) return false;
-    // Extents never exceed a few times 2^33, far inside the range of i64.
-    a = static_cast<i64>(fa);
-    b = static_cast<i64>(fb);
-    return true;
+    a = ceilToInt((lo - 1) * 0.5);
+    b = floorToInt((hi - 1) * 0.5);
+    return a <= b;
 }
 
 // Rows whose centres lie in the doubled y-extent [lo, hi] (may be empty: a > b).
 inline void centreRows(double lo, double hi, i64& a, i64& b) {
-    a = static_cast<i64>(std::ceil((lo - 1) / 2));
-    b = static_cast<i64>(std::floor((hi - 1) / 2));
+    a = ceilToInt((lo - 1) * 0.5);
+    b = floorToInt((hi - 1) * 0.5);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -233,13 +239,16 @@ void forEachLinePixel(const Rect& clip, i64 x0, i64 y0, i64 x1, i64 y1, F&& f) {
 struct Capsule {
     double px = 0, py = 0, qx = 0, qy = 0;  // doubled coordinates of the ends
     double r = 0;                           // radius in doubled units (= pen width)
-    double dx = 0, dy = 0, len = 0, len2 = 0;
+    double dx = 0, dy = 0, len2 = 0;
+    // Slanted segments: on the line Y (e = Y - py) the band between the caps is the
+    // intersection of px + kc e +- hc (distance from the segment's line at most r) and
+    // px + kt e + [t0, t1] (projection between the ends).
+    double kc = 0, hc = 0, kt = 0, t0 = 0, t1 = 0;
     i64 rowLo = 0, rowHi = -1;  // rows the capsule can touch
 };
 
 Capsule makeCapsule(double px, double py, double qx, double qy, double r);
-// Doubled x-extent of the capsule on the horizontal line at doubled height Y.
-bool capsuleRow(const Capsule& c, double Y, double& lo, double& hi);
+
 // Doubled x-extent of a disc of doubled radius r at (cx, cy) on the line Y.
 inline bool discRow(double cx, double cy, double r, double Y, double& lo, double& hi) {
     const double d = Y - cy;
@@ -248,6 +257,32 @@ inline bool discRow(double cx, double cy, double r, double Y, double& lo, double
     lo = cx - h;
     hi = cx + h;
     return true;
+}
+
+// Doubled x-extent of the capsule on the horizontal line at doubled height Y. The capsule
+// is convex, so the extents of its caps and band on the line join into one interval.
+inline bool capsuleRow(const Capsule& c, double Y, double& lo, double& hi) {
+    bool any = false;
+    auto take = [&](double a, double b) {
+        if (!(a <= b)) return;
+        lo = any ? std::min(lo, a) : a;
+        hi = any ? std::max(hi, b) : b;
+        any = true;
+    };
+    double a, b;
+    if (discRow(c.px, c.py, c.r, Y, a, b)) take(a, b);
+    if (c.len2 == 0) return any;
+    if (discRow(c.qx, c.qy, c.r, Y, a, b)) take(a, b);
+    const double e = Y - c.py;
+    if (c.dy == 0) {  // horizontal and vertical segments exactly
+        if (e <= c.r && e >= -c.r) take(std::min(c.px, c.qx), std::max(c.px, c.qx));
+    } else if (c.dx == 0) {
+        if ((c.dy > 0 && e >= 0 && e <= c.dy) || (c.dy < 0 && e <= 0 && e >= c.dy)) take(c.px - c.r, c.px + c.r);
+    } else {
+        const double mc = c.px + c.kc * e, mt = c.px + c.kt * e;
+        take(std::max(mc - c.hc, mt + c.t0), std::min(mc + c.hc, mt + c.t1));
+    }
+    return any;
 }
 
 // Vertex of a wide path in doubled coordinates for a pen of width w.

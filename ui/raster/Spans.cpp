@@ -47,43 +47,16 @@ Capsule makeCapsule(double px, double py, double qx, double qy, double r) {
     c.dx = qx - px;
     c.dy = qy - py;
     c.len2 = c.dx * c.dx + c.dy * c.dy;
-    c.len = std::sqrt(c.len2);
+    if (c.dx != 0 && c.dy != 0) {
+        // |dx e - dy (x - px)| <= r |d|  and  0 <= dx (x - px) + dy e <= |d|².
+        c.kc = c.dx / c.dy;
+        c.hc = r * std::sqrt(c.len2) / std::fabs(c.dy);
+        c.kt = -c.dy / c.dx;
+        c.t0 = std::min(0.0, c.len2 / c.dx);
+        c.t1 = std::max(0.0, c.len2 / c.dx);
+    }
     centreRows(std::min(py, qy) - r, std::max(py, qy) + r, c.rowLo, c.rowHi);
     return c;
-}
-
-bool capsuleRow(const Capsule& c, double Y, double& lo, double& hi) {
-    bool any = false;
-    auto take = [&](double a, double b) {
-        if (!(a <= b)) return;
-        if (!any) {
-            lo = a;
-            hi = b;
-            any = true;
-        } else {
-            lo = std::min(lo, a);
-            hi = std::max(hi, b);
-        }
-    };
-    double a, b;
-    if (discRow(c.px, c.py, c.r, Y, a, b)) take(a, b);
-    if (c.len2 == 0) return any;
-    if (discRow(c.qx, c.qy, c.r, Y, a, b)) take(a, b);
-
-    // The band between the two caps: |cross(d, X - P)| <= r |d| and 0 <= dot(d, X - P) <= |d|².
-    const double e = Y - c.py;
-    if (c.dy == 0) {
-        if (e <= c.r && e >= -c.r) take(std::min(c.px, c.qx), std::max(c.px, c.qx));
-    } else if (c.dx == 0) {
-        if ((c.dy > 0 && e >= 0 && e <= c.dy) || (c.dy < 0 && e <= 0 && e >= c.dy)) take(c.px - c.r, c.px + c.r);
-    } else {
-        double c1 = (c.dx * e - c.r * c.len) / c.dy, c2 = (c.dx * e + c.r * c.len) / c.dy;
-        if (c1 > c2) std::swap(c1, c2);
-        double t1 = (-c.dy * e) / c.dx, t2 = (c.len2 - c.dy * e) / c.dx;
-        if (t1 > t2) std::swap(t1, t2);
-        take(c.px + std::max(c1, t1), c.px + std::min(c2, t2));
-    }
-    return any;
 }
 
 PathStroke::PathStroke(const std::vector<PointL>& pts, bool closed, int width) {
