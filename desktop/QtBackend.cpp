@@ -14,6 +14,13 @@ namespace {
 // How long a window the application activated may take to report it before the window
 // manager's own choices count again.
 constexpr qint64 kActivationGraceMs = 500;
+
+// Brings a window to the front; the platforms without a window stack have nothing to raise.
+void raiseWindow(QWidget* w) {
+    static const bool stacked = QGuiApplication::platformName() != QLatin1String("offscreen") &&
+                                QGuiApplication::platformName() != QLatin1String("minimal");
+    if (stacked) w->raise();
+}
 }  // namespace
 
 QtBackend::QtBackend(ui::Application& app) : app_(app) {
@@ -34,6 +41,7 @@ QtBackend::~QtBackend() {
 int64_t QtBackend::clockNow() const { return clockBase_ + clock_.elapsed(); }
 
 int QtBackend::run() {
+    int status = status_;
     if (!quit_) {
         // The clock starts with the event loop: building the windows takes no time of theirs.
         clockBase_ = app_.now();
@@ -41,12 +49,13 @@ int QtBackend::run() {
         schedule();
         QEventLoop loop;
         loop_ = &loop;
-        loop.exec();
+        // Ends with the status of quit(), or with Qt's own when Qt ends the program.
+        status = loop.exec();
         loop_ = nullptr;
     }
     timer_.stop();
     destroyWindows();
-    return status_;
+    return status;
 }
 
 void QtBackend::destroyWindows() {
@@ -83,7 +92,7 @@ void QtBackend::formShown(ui::Form& f) {
     FormWindow& w = ensure(f);
     w.syncAll();
     w.show();
-    w.raise();
+    raiseWindow(&w);
 }
 
 void QtBackend::formHidden(ui::Form& f) {
@@ -92,7 +101,7 @@ void QtBackend::formHidden(ui::Form& f) {
 }
 
 void QtBackend::formRaised(ui::Form& f) {
-    if (FormWindow* w = find(f); w && f.visible()) w->raise();
+    if (FormWindow* w = find(f); w && f.visible()) raiseWindow(w);
 }
 
 void QtBackend::formGeometryChanged(ui::Form& f) {
@@ -120,7 +129,7 @@ void QtBackend::formActivated(ui::Form& f) { activateWindowOf(f); }
 void QtBackend::activateWindowOf(ui::Form& f) {
     FormWindow* w = find(f);
     if (!w || !f.visible()) return;
-    w->raise();
+    raiseWindow(w);
     if (w->isActiveWindow()) return;
     pendingActivation_ = &f;
     pendingSince_.start();
