@@ -1,0 +1,65 @@
+// Start-up, one raster-scan tick, a paint full of text.
+#include <benchmark/benchmark.h>
+
+#include "app/Program.h"
+#include "chapters/rem/FormREMRaster.h"
+#include "ui/Application.h"
+#include "ui/headless/Headless.h"
+
+namespace {
+
+void BM_StartupToFirstTitlePaint(benchmark::State& state) {
+    for (auto _ : state) {
+        ui::Application app(1024, 768);
+        ui::headless::HeadlessBackend backend(app);
+        app::Program program(app);
+        program.start();
+        app.flush();
+        benchmark::DoNotOptimize(app.forms().size());
+        state.PauseTiming();
+        // Tearing down is not part of the start-up.
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartupToFirstTitlePaint)->Unit(benchmark::kMillisecond);
+
+void BM_RasterScanTick(benchmark::State& state) {
+    ui::Application app(1024, 768);
+    ui::headless::HeadlessBackend backend(app);
+    app::Program program(app);
+    program.start();
+    auto& raster = *static_cast<chapters::TFormREMRaster*>(app.findForm("TFormREMRaster"));
+    raster.Show();
+    raster.NeuStarten1Click();
+    app.flush();
+    for (auto _ : state) {
+        // One tick of the scan and the repaint of the strip it moved.
+        backend.advance(50);
+    }
+}
+BENCHMARK(BM_RasterScanTick)->Unit(benchmark::kMicrosecond);
+
+class TextForm : public ui::Form {
+public:
+    explicit TextForm(ui::Application& app) : ui::Form(app, "TextForm", "Text") {}
+    void FormPaint() override {
+        canvas.font.height = 24;
+        canvas.brush.style = ui::BrushStyle::Clear;
+        for (int i = 0; i < 30; ++i)
+            canvas.TextOut(10, 10 + 24 * i, "Rasterelektronenmikroskopie: Vergrößerung bis 100000-fach");
+    }
+};
+
+void BM_PaintThirtyLinesOfText(benchmark::State& state) {
+    ui::Application app(1024, 768);
+    ui::headless::HeadlessBackend backend(app);
+    TextForm f(app);
+    app.create(f);
+    f.setBounds(0, 0, 1024, 768);
+    f.Show();
+    app.flush();
+    for (auto _ : state) f.Repaint();
+}
+BENCHMARK(BM_PaintThirtyLinesOfText)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
