@@ -269,7 +269,7 @@ inline bool capsuleRow(const Capsule& c, double Y, double& lo, double& hi) {
         hi = any ? std::max(hi, b) : b;
         any = true;
     };
-    double a, b;
+    double a = 0, b = 0;
     if (discRow(c.px, c.py, c.r, Y, a, b)) take(a, b);
     if (c.len2 == 0) return any;
     if (discRow(c.qx, c.qy, c.r, Y, a, b)) take(a, b);

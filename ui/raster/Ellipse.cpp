@@ -217,7 +217,7 @@ struct Ring {
     i64 rowHi(const Geom& g) const { return static_cast<i64>(floorDiv(g.cy2 + Bo - 1, 2)); }
     // Ring and inner spans of row y as inclusive ranges; returns the number of ring pieces.
     int row(const Geom& g, i64 y, i64 ring[4], bool& inner, i64& ia, i64& ib) const {
-        i64 oa, ob;
+        i64 oa = 0, ob = -1;
         inner = false;
         if (!ellipseRow(g.cx2, g.cy2, Ao, Bo, y, false, oa, ob)) return 0;
         inner = ellipseRow(g.cx2, g.cy2, Ai, Bi, y, true, ia, ib);
@@ -267,7 +267,7 @@ void ellipse(Target& t, const Pen& pen, const Brush& brush, int x1, int y1, int 
         const i64 mirror = g.cy2 - 1 - y;
         if (mirror < y && mirror >= lo) continue;
         i64 pieces[4], ia = 0, ib = -1;
-        bool inner;
+        bool inner = false;
         const int n = ring.row(g, y, pieces, inner, ia, ib);
         const int rows = mirror > y && mirror <= hi ? 2 : 1;
         for (int k2 = 0; k2 < rows; ++k2) {
@@ -312,7 +312,7 @@ void arc(Target& t, const Pen& pen, const Brush& brush, int x1, int y1, int x2, 
             const double dx = static_cast<double>(d.x), dy = static_cast<double>(d.y);
             const double k = 1 / std::sqrt((dx / A) * (dx / A) + (dy / B) * (dy / B));
             caps.push_back({static_cast<double>(g.cx2) + k * dx, static_cast<double>(g.cy2) - k * dy});
-            i64 a, b;
+            i64 a = 0, b = -1;
             centreRows(caps.back().y - w, caps.back().y + w, a, b);
             lo = std::min(lo, a);
             hi = std::max(hi, b);
@@ -324,8 +324,8 @@ void arc(Target& t, const Pen& pen, const Brush& brush, int x1, int y1, int x2, 
     Spans spans;
     for (i64 y = lo; y <= hi; ++y) {
         spans.clear();
-        i64 pieces[4], ia, ib;
-        bool inner;
+        i64 pieces[4], ia = 0, ib = -1;
+        bool inner = false;
         const int n = ring.row(g, y, pieces, inner, ia, ib);
         for (int k = 0; k < n; ++k) {
             const i64 a = std::max<i64>(pieces[2 * k], cl), b = std::min<i64>(pieces[2 * k + 1], i64{cr} - 1);
@@ -338,8 +338,8 @@ void arc(Target& t, const Pen& pen, const Brush& brush, int x1, int y1, int x2, 
         }
         const double Y = 2.0 * static_cast<double>(y) + 1;
         for (const Cap& c : caps) {
-            double a, b;
-            i64 xa, xb;
+            double a = 0, b = 0;
+            i64 xa = 0, xb = -1;
             if (discRow(c.x, c.y, w, Y, a, b) && centreColumns(a, b, xa, xb)) addSpan(spans, xa, xb, cl, cr);
         }
         normalize(spans);

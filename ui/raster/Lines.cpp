@@ -105,8 +105,8 @@ void line(Target& t, const Pen& pen, const Brush& brush, int x0, int y0, int x1,
     const Ink ink{pen.rgb, pen.mode};
     const i64 lo = std::max<i64>(c.rowLo, s.clip.top), hi = std::min<i64>(c.rowHi, i64{s.clip.bottom} - 1);
     for (i64 y = lo; y <= hi; ++y) {
-        double a, b;
-        i64 ia, ib;
+        double a = 0, b = 0;
+        i64 ia = 0, ib = -1;
         if (!capsuleRow(c, 2.0 * static_cast<double>(y) + 1, a, b) || !centreColumns(a, b, ia, ib)) continue;
         ia = std::max<i64>(ia, s.clip.left);
         ib = std::min<i64>(ib, i64{s.clip.right} - 1);

@@ -83,8 +83,8 @@ void PathStroke::row(i64 y, int lo, int hi, Spans& out) const {
     const double Y = 2.0 * static_cast<double>(y) + 1;
     for (const Capsule& c : caps_) {
         if (y < c.rowLo || y > c.rowHi) continue;
-        double a, b;
-        i64 ia, ib;
+        double a = 0, b = 0;
+        i64 ia = 0, ib = -1;
         if (capsuleRow(c, Y, a, b) && centreColumns(a, b, ia, ib)) addSpan(out, ia, ib, lo, hi);
     }
     normalize(out);
