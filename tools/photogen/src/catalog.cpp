@@ -3,6 +3,7 @@
 #include "annotate.h"
 #include "fractography.h"
 #include "graphite.h"
+#include "instruments.h"
 #include "macro.h"
 #include "austenite.h"
 #include "crni_sem.h"
@@ -10,6 +11,8 @@
 #include "pearlite.h"
 #include "scalebar.h"
 #include "text.h"
+#include "title.h"
+#include "weld.h"
 
 namespace pg {
 
@@ -232,6 +235,18 @@ std::vector<Output> scene_makro_cr3() {
                    macro_page(porous_deposit(kPageW, kPageH, kMacroField, 0xAC0004)));
 }
 
+std::vector<Output> scene_title() { return {jpg("TFormHaupt.jpg", title_background(1078, 768))}; }
+
+std::vector<Output> scene_weld() {
+  return {jpg("TFormPKontrast.ImagePol.jpg", weld_section(200, 150, false, 0xE1D001)),
+          jpg("TFormPKontrast.ImageAet.jpg", weld_section(200, 150, true, 0xE1D001))};
+}
+
+std::vector<Output> scene_sem_workplace() { return {jpg("TFormREMBGes.jpg", sem_workplace(800, 570), true)}; }
+std::vector<Output> scene_sem_column() { return {jpg("TFormREMBVAk.jpg", sem_column_chamber(875, 600), true)}; }
+std::vector<Output> scene_sem_open() { return {jpg("TFormREMBProbe.jpg", sem_open_chamber(875, 600), true)}; }
+std::vector<Output> scene_sem_detectors() { return {jpg("TFormREMBDet.jpg", sem_detectors(875, 600), true)}; }
+
 std::vector<Output> scene_placeholders() {
   std::vector<Output> out;
   for (const auto& s : picture_list()) {
@@ -239,6 +254,7 @@ std::vector<Output> scene_placeholders() {
     if (f.rfind("TFormAvT", 0) == 0 || f.rfind("TFormREMAvT", 0) == 0 || f == "TFormREMRaster.jpg") continue;
     if (f.rfind("TFormLM45C", 0) == 0 || f.rfind("TFormLMCrNi", 0) == 0 || f.rfind("TFormREMCrNi", 0) == 0) continue;
     if (f == "TFormREMEDX.jpg" || f.rfind("TFormMakro", 0) == 0) continue;
+    if (f == "TFormHaupt.jpg" || f.rfind("TFormPKontrast", 0) == 0 || f.rfind("TFormREMB", 0) == 0) continue;
     out.push_back(jpg(f, placeholder(s.width, s.height)));
   }
   return out;
@@ -248,6 +264,12 @@ std::vector<Output> scene_placeholders() {
 
 const std::vector<Scene>& scenes() {
   static const std::vector<Scene> list = {
+      {"title", scene_title},
+      {"sem-workplace", scene_sem_workplace},
+      {"sem-column", scene_sem_column},
+      {"sem-open-chamber", scene_sem_open},
+      {"sem-detectors", scene_sem_detectors},
+      {"weld", scene_weld},
       {"fracture-austenitic", scene_avt_aus},
       {"fracture-mixed", scene_avt_misch},
       {"fracture-ductile", scene_avt_duk},
