@@ -74,8 +74,6 @@ Output jpg(const std::string& file, Image img, bool full_chroma = false) {
   return o;
 }
 
-Image placeholder(int w, int h) { return Image(w, h, Rgb(0.5f, 0.5f, 0.5f)); }
-
 // ---- fracture surfaces (700 x 440 with data strip, and 150 x 105 thumbnails)
 
 constexpr int kFractureW = 700, kFractureH = 440, kStripH = 36;
@@ -247,18 +245,18 @@ std::vector<Output> scene_sem_column() { return {jpg("TFormREMBVAk.jpg", sem_col
 std::vector<Output> scene_sem_open() { return {jpg("TFormREMBProbe.jpg", sem_open_chamber(875, 600), true)}; }
 std::vector<Output> scene_sem_detectors() { return {jpg("TFormREMBDet.jpg", sem_detectors(875, 600), true)}; }
 
-std::vector<Output> scene_placeholders() {
-  std::vector<Output> out;
-  for (const auto& s : picture_list()) {
-    const std::string& f = s.file;
-    if (f.rfind("TFormAvT", 0) == 0 || f.rfind("TFormREMAvT", 0) == 0 || f == "TFormREMRaster.jpg") continue;
-    if (f.rfind("TFormLM45C", 0) == 0 || f.rfind("TFormLMCrNi", 0) == 0 || f.rfind("TFormREMCrNi", 0) == 0) continue;
-    if (f == "TFormREMEDX.jpg" || f.rfind("TFormMakro", 0) == 0) continue;
-    if (f == "TFormHaupt.jpg" || f.rfind("TFormPKontrast", 0) == 0 || f.rfind("TFormREMB", 0) == 0) continue;
-    out.push_back(jpg(f, placeholder(s.width, s.height)));
-  }
-  return out;
+// The equipment window shows 4:3 copies of the two workplace pictures.
+std::vector<Output> scene_lm_bench() {
+  Image img = lm_bench(1100, 777);
+  Image copy = fit_crop(img, 400, 300);
+  return {jpg("TFormLMMikro.jpg", std::move(img)), jpg("TFormLMEinrichtungen.Image1.jpg", std::move(copy))};
 }
+std::vector<Output> scene_lm_sample() {
+  Image img = lm_sample_objectives(1100, 777);
+  Image copy = fit_crop(img, 400, 300);
+  return {jpg("TFormLMLichtmikro.jpg", std::move(img)), jpg("TFormLMEinrichtungen.Image2.jpg", std::move(copy))};
+}
+std::vector<Output> scene_stereo() { return {jpg("TFormLMStereomikro.jpg", stereo_microscope(1100, 777))}; }
 
 }  // namespace
 
@@ -269,6 +267,9 @@ const std::vector<Scene>& scenes() {
       {"sem-column", scene_sem_column},
       {"sem-open-chamber", scene_sem_open},
       {"sem-detectors", scene_sem_detectors},
+      {"lm-bench", scene_lm_bench},
+      {"lm-sample", scene_lm_sample},
+      {"stereo-microscope", scene_stereo},
       {"weld", scene_weld},
       {"fracture-austenitic", scene_avt_aus},
       {"fracture-mixed", scene_avt_misch},
@@ -285,7 +286,6 @@ const std::vector<Scene>& scenes() {
       {"tube-deposit", scene_makro_st3},
       {"chromium-steel-deposit", scene_makro_cr2},
       {"porous-deposit", scene_makro_cr3},
-      {"placeholders", scene_placeholders},
   };
   return list;
 }
