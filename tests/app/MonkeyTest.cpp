@@ -11,11 +11,7 @@
 
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr int kEvents = 700;
-#else
 constexpr int kEvents = 2500;
-#endif
 
 // A small deterministic generator (the same sequence on every platform).
 struct Rng {
