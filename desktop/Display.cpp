@@ -24,50 +24,61 @@ std::string chosenPlatform() {
 }
 
 #ifdef METALLO_X11_DESKTOP
-// Tries to reach the X server through libxcb (loaded at run time: Qt's xcb plugin needs
-// it anyway). Returns true when the server answers or libxcb is not there to ask.
-bool xServerAnswers(const std::string& display) {
-    void* lib = dlopen("libxcb.so.1", RTLD_NOW | RTLD_LOCAL);
-    if (!lib) return true;
+// libxcb is loaded at run time (Qt's xcb plugin needs it anyway), so the program does
+// not link against X11 for this one question.
+struct Xcb {
     using Connect = void* (*)(const char*, int*);
     using HasError = int (*)(void*);
     using Disconnect = void (*)(void*);
-    auto connect = reinterpret_cast<Connect>(dlsym(lib, "xcb_connect"));
-    auto hasError = reinterpret_cast<HasError>(dlsym(lib, "xcb_connection_has_error"));
-    auto disconnect = reinterpret_cast<Disconnect>(dlsym(lib, "xcb_disconnect"));
-    bool ok = true;
-    if (connect && hasError && disconnect) {
-        void* c = connect(display.c_str(), nullptr);
-        ok = c && hasError(c) == 0;
-        if (c) disconnect(c);
-    }
-    dlclose(lib);
-    return ok;
-}
+    Connect connect = nullptr;
+    HasError hasError = nullptr;
+    Disconnect disconnect = nullptr;
+
+    explicit Xcb(void* lib)
+        : connect(reinterpret_cast<Connect>(dlsym(lib, "xcb_connect"))),
+          hasError(reinterpret_cast<HasError>(dlsym(lib, "xcb_connection_has_error"))),
+          disconnect(reinterpret_cast<Disconnect>(dlsym(lib, "xcb_disconnect"))) {}
+    bool usable() const { return connect && hasError && disconnect; }
+};
 #endif
 }  // namespace
 
-std::string missingDisplay() {
+DisplayCheck::DisplayCheck() {
 #ifdef METALLO_X11_DESKTOP
     const std::string platform = chosenPlatform();
     const std::string x11 = env("DISPLAY"), wayland = env("WAYLAND_DISPLAY");
-    const char* hint = "; --export ORDNER arbeitet ohne Anzeige";
-    auto unreachable = [&] { return "metallographie: keine Verbindung zur Anzeige " + x11 + " (DISPLAY)" + hint; };
+    const std::string hint = "; --export ORDNER arbeitet ohne Anzeige";
+    bool askX = false;
     if (platform.empty()) {
         // With an X display the program runs on X11 (see choosePlatform).
-        if (!x11.empty()) return xServerAnswers(x11) ? std::string() : unreachable();
-        if (!wayland.empty()) return {};
-        return std::string("metallographie: keine Anzeige (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt)") + hint;
+        if (!x11.empty())
+            askX = true;
+        else if (wayland.empty())
+            problem_ = "metallographie: keine Anzeige (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt)" + hint;
+    } else if (platform == "xcb") {
+        if (x11.empty())
+            problem_ = "metallographie: keine Anzeige (DISPLAY ist nicht gesetzt)" + hint;
+        else
+            askX = true;
+    } else if (platform.rfind("wayland", 0) == 0 && wayland.empty()) {
+        problem_ = "metallographie: keine Anzeige (WAYLAND_DISPLAY ist nicht gesetzt)" + hint;
     }
-    if (platform == "xcb") {
-        if (x11.empty()) return std::string("metallographie: keine Anzeige (DISPLAY ist nicht gesetzt)") + hint;
-        return xServerAnswers(x11) ? std::string() : unreachable();
-    }
-    if (platform.rfind("wayland", 0) == 0 && wayland.empty())
-        return std::string("metallographie: keine Anzeige (WAYLAND_DISPLAY ist nicht gesetzt)") + hint;
-    return {};  // offscreen, vnc, eglfs, … need no display server
-#else
-    return {};
+    // Other platforms (offscreen, vnc, eglfs, …) need no display server.
+    if (!askX) return;
+    library_ = dlopen("libxcb.so.1", RTLD_NOW | RTLD_LOCAL);
+    if (!library_) return;  // Qt will say what is wrong
+    const Xcb xcb(library_);
+    if (!xcb.usable()) return;
+    connection_ = xcb.connect(x11.c_str(), nullptr);
+    if (!connection_ || xcb.hasError(connection_) != 0)
+        problem_ = "metallographie: keine Verbindung zur Anzeige " + x11 + " (DISPLAY)" + hint;
+#endif
+}
+
+DisplayCheck::~DisplayCheck() {
+#ifdef METALLO_X11_DESKTOP
+    if (connection_) Xcb(library_).disconnect(connection_);
+    if (library_) dlclose(library_);
 #endif
 }
 

@@ -74,13 +74,14 @@ int main(int argc, char** argv) {
             break;
     }
 
-    desktop::choosePlatform();
-    if (const std::string missing = desktop::missingDisplay(); !missing.empty()) {
-        printLine(stderr, missing);
+    auto check = std::make_unique<desktop::DisplayCheck>();
+    if (!check->problem().empty()) {
+        printLine(stderr, check->problem());
         return 1;
     }
-
+    desktop::choosePlatform();
     QApplication qt(argc, argv);
+    check.reset();  // Qt holds its own connection now
     QApplication::setApplicationName(QStringLiteral("Metallographie"));
     QApplication::setApplicationVersion(QStringLiteral(METALLO_VERSION));
 

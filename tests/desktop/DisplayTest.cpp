@@ -36,41 +36,43 @@ private:
     std::map<std::string, std::optional<std::string>> saved_;
 };
 
+std::string problem() { return desktop::DisplayCheck().problem(); }
+
 bool oneLine(const std::string& s) { return !s.empty() && s.find('\n') == std::string::npos; }
 
 TEST(DesktopDisplay, MissingDisplayIsOneLineAndPlatformsWithoutServerPass) {
     {
         Environment e(nullptr, nullptr, nullptr);
-        const std::string m = desktop::missingDisplay();
+        const std::string m = problem();
         EXPECT_TRUE(oneLine(m)) << m;
         EXPECT_NE(m.find("DISPLAY"), std::string::npos) << m;
     }
     {
         Environment e(nullptr, nullptr, "xcb");
-        EXPECT_TRUE(oneLine(desktop::missingDisplay()));
+        EXPECT_TRUE(oneLine(problem()));
     }
     {
         Environment e(nullptr, nullptr, "wayland");
-        EXPECT_NE(desktop::missingDisplay().find("WAYLAND_DISPLAY"), std::string::npos);
+        EXPECT_NE(problem().find("WAYLAND_DISPLAY"), std::string::npos);
     }
     for (const char* platform : {"offscreen", "minimal", "offscreen:fontengine=freetype", "vnc"}) {
         Environment e(nullptr, nullptr, platform);
-        EXPECT_EQ(desktop::missingDisplay(), "") << platform;
+        EXPECT_EQ(problem(), "") << platform;
     }
     {
         Environment e(nullptr, "wayland-0", nullptr);
-        EXPECT_EQ(desktop::missingDisplay(), "");
+        EXPECT_EQ(problem(), "");
     }
 }
 
 TEST(DesktopDisplay, AnXDisplayThatDoesNotAnswerCountsAsMissing) {
     // No X server listens on display 97 in the test environment.
     Environment e(":97", nullptr, nullptr);
-    const std::string m = desktop::missingDisplay();
+    const std::string m = problem();
     EXPECT_TRUE(oneLine(m)) << m;
     EXPECT_NE(m.find(":97"), std::string::npos) << m;
     Environment x(":97", nullptr, "xcb");
-    EXPECT_NE(desktop::missingDisplay().find(":97"), std::string::npos);
+    EXPECT_NE(problem().find(":97"), std::string::npos);
 }
 
 TEST(DesktopDisplay, ChoosesX11WhenAnXDisplayIsGivenAndNothingElseIsChosen) {
