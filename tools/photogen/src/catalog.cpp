@@ -1,12 +1,14 @@
 #include "catalog.h"
 
+#include <stdexcept>
+
 #include "annotate.h"
+#include "austenite.h"
+#include "crni_sem.h"
 #include "fractography.h"
 #include "graphite.h"
 #include "instruments.h"
 #include "macro.h"
-#include "austenite.h"
-#include "crni_sem.h"
 #include "martensite.h"
 #include "pearlite.h"
 #include "scalebar.h"
@@ -64,6 +66,27 @@ const std::vector<PictureSpec>& picture_list() {
   return list;
 }
 
+// Fields of view: the fracture pages as the SEM's magnification gives them;
+// the stereo views at about 40:1 on the screen; the light micrographs of the
+// carbon steel at 1000:1, of the austenitic steel at about 300:1; the
+// chromium-nickel SEM pictures at about 1000:1.
+const std::vector<ScaleBarSpec>& scale_bars() {
+  static const std::vector<ScaleBarSpec> list = {
+      {"TFormAvTAus.jpg", 60, 10},       {"TFormAvTMisch.jpg", 500, 100},  {"TFormAvTDuk.jpg", 500, 100},
+      {"TFormAvTSpa.jpg", 250, 50},      {"TFormMakroSt2.jpg", 2000, 200}, {"TFormMakroSt3.jpg", 2000, 200},
+      {"TFormMakroCr2.jpg", 2000, 200},  {"TFormMakroCr3.jpg", 2000, 200}, {"TFormLM45C2.jpg", 110, 10},
+      {"TFormLM45C3.jpg", 110, 10},      {"TFormLMCrNi2.jpg", 320, 55},    {"TFormLMCrNi3.jpg", 320, 55},
+      {"TFormREMCrNi2.jpg", 100, 10},    {"TFormREMCrNi3.jpg", 100, 10},
+  };
+  return list;
+}
+
+const ScaleBarSpec& scale_bar(const std::string& file) {
+  for (const auto& s : scale_bars())
+    if (s.file == file) return s;
+  throw std::out_of_range("no scale bar for " + file);
+}
+
 namespace {
 
 Output jpg(const std::string& file, Image img, bool full_chroma = false) {
@@ -79,42 +102,43 @@ Output jpg(const std::string& file, Image img, bool full_chroma = false) {
 constexpr int kFractureW = 700, kFractureH = 440, kStripH = 36;
 
 std::vector<Output> fracture_page(const std::string& page, const std::string& thumb, Image micrograph,
-                                  const std::string& steel, const std::string& grade, double field_um,
-                                  double bar_um) {
+                                  const std::string& steel, const std::string& grade) {
   Image page_img(kFractureW, kFractureH);
   paste(page_img, micrograph, 0, 0);
   const Font font(Weight::Regular, 17);
-  const Magnification mag{field_um, kFractureW};
-  draw_data_strip(page_img, font, kStripH, steel, grade, bar_pixels(mag, bar_um), format_length(bar_um));
+  const ScaleBarSpec& sb = scale_bar(page);
+  const Magnification mag{sb.field_um, kFractureW};
+  draw_data_strip(page_img, font, kStripH, steel, grade, bar_pixels(mag, sb.bar_um), format_length(sb.bar_um));
   std::vector<Output> out;
   out.push_back(jpg(page, std::move(page_img)));
   out.push_back(jpg(thumb, fit_crop(micrograph, 150, 105)));
   return out;
 }
 
+double field(const std::string& file) { return scale_bar(file).field_um; }
+
 std::vector<Output> scene_avt_aus() {
-  const double field = 60;
   return fracture_page("TFormAvTAus.jpg", "TFormREMAvT.ImageListKFZ.0.jpg",
-                       fracture_fine_dimples(kFractureW, kFractureH - kStripH, field, 0xA05001),
-                       "Austenitischer Stahl", "X5 CrNi 18-10", field, 10);
+                       fracture_fine_dimples(kFractureW, kFractureH - kStripH, field("TFormAvTAus.jpg"), 0xA05001),
+                       "Austenitischer Stahl", "X5 CrNi 18-10");
 }
 
 std::vector<Output> scene_avt_misch() {
-  const double field = 500;
   return fracture_page("TFormAvTMisch.jpg", "TFormREMAvT.ImageListKRZ.1.jpg",
-                       fracture_mixed(kFractureW, kFractureH - kStripH, field, 0xA05002), "Stahl S235", "", field, 100);
+                       fracture_mixed(kFractureW, kFractureH - kStripH, field("TFormAvTMisch.jpg"), 0xA05002),
+                       "Stahl S235", "");
 }
 
 std::vector<Output> scene_avt_duk() {
-  const double field = 500;
   return fracture_page("TFormAvTDuk.jpg", "TFormREMAvT.ImageListKRZ.2.jpg",
-                       fracture_dimples(kFractureW, kFractureH - kStripH, field, 0xA05003), "Stahl S235", "", field, 100);
+                       fracture_dimples(kFractureW, kFractureH - kStripH, field("TFormAvTDuk.jpg"), 0xA05003),
+                       "Stahl S235", "");
 }
 
 std::vector<Output> scene_avt_spa() {
-  const double field = 250;
   return fracture_page("TFormAvTSpa.jpg", "TFormREMAvT.ImageListKRZ.0.jpg",
-                       fracture_cleavage(kFractureW, kFractureH - kStripH, field, 0xA05004), "Stahl S235", "", field, 50);
+                       fracture_cleavage(kFractureW, kFractureH - kStripH, field("TFormAvTSpa.jpg"), 0xA05004),
+                       "Stahl S235", "");
 }
 
 std::vector<Output> scene_rem_raster() {
@@ -134,44 +158,44 @@ std::vector<Output> with_copy(const std::string& page, const std::string& small,
   return out;
 }
 
-void light_bar(Image& img, double field_um, double bar_um) {
+void light_bar(Image& img, const std::string& file) {
   const Font font(Weight::Bold, 17);
-  const Magnification mag{field_um, img.width()};
-  draw_scale_bar(img, font, BarStyle::LightMicroscope, img.width() - 22, img.height() - 18, bar_pixels(mag, bar_um),
-                 format_length(bar_um));
+  const ScaleBarSpec& sb = scale_bar(file);
+  const Magnification mag{sb.field_um, img.width()};
+  draw_scale_bar(img, font, BarStyle::LightMicroscope, img.width() - 22, img.height() - 18,
+                 bar_pixels(mag, sb.bar_um), format_length(sb.bar_um));
 }
 
 std::vector<Output> scene_lm45_normalised() {
-  const double field = 110;
-  Image img = ferrite_pearlite(kPageW, kPageH, field, 0xB04501);
-  light_bar(img, field, 10);
-  return with_copy("TFormLM45C2.jpg", "TFormLM45C1.Image1.jpg", std::move(img));
+  const std::string page = "TFormLM45C2.jpg";
+  Image img = ferrite_pearlite(kPageW, kPageH, field(page), 0xB04501);
+  light_bar(img, page);
+  return with_copy(page, "TFormLM45C1.Image1.jpg", std::move(img));
 }
 
 std::vector<Output> scene_lm45_tempered() {
-  const double field = 110;
-  Image img = tempered_martensite(kPageW, kPageH, field, 0xB04502);
-  light_bar(img, field, 10);
-  return with_copy("TFormLM45C3.jpg", "TFormLM45C1.Image2.jpg", std::move(img));
+  const std::string page = "TFormLM45C3.jpg";
+  Image img = tempered_martensite(kPageW, kPageH, field(page), 0xB04502);
+  light_bar(img, page);
+  return with_copy(page, "TFormLM45C1.Image2.jpg", std::move(img));
 }
 
-// The austenitic steel is shown at lower magnification: 55 µm bars.
-constexpr double kCrNiField = 320;
-
 std::vector<Output> scene_lmcrni_twins() {
+  const std::string page = "TFormLMCrNi2.jpg";
   AusteniteOptions o;
   o.deformation_martensite = true;
-  Image img = austenite_micrograph(kPageW, kPageH, kCrNiField, 0xB0CE01, o);
-  light_bar(img, kCrNiField, 55);
-  return with_copy("TFormLMCrNi2.jpg", "TFormLMCrNi1.Image1.jpg", std::move(img));
+  Image img = austenite_micrograph(kPageW, kPageH, field(page), 0xB0CE01, o);
+  light_bar(img, page);
+  return with_copy(page, "TFormLMCrNi1.Image1.jpg", std::move(img));
 }
 
 std::vector<Output> scene_lmcrni_carbides() {
+  const std::string page = "TFormLMCrNi3.jpg";
   AusteniteOptions o;
   o.carbides = true;
-  Image img = austenite_micrograph(kPageW, kPageH, kCrNiField, 0xB0CE02, o);
-  light_bar(img, kCrNiField, 55);
-  return with_copy("TFormLMCrNi3.jpg", "TFormLMCrNi1.Image2.jpg", std::move(img));
+  Image img = austenite_micrograph(kPageW, kPageH, field(page), 0xB0CE02, o);
+  light_bar(img, page);
+  return with_copy(page, "TFormLMCrNi1.Image2.jpg", std::move(img));
 }
 
 // Label offset from its target by (dx, dy) (towards the label's near corner).
@@ -184,15 +208,16 @@ void micrograph_label(Image& img, const Font& font, const std::string& text, dou
 }
 
 std::vector<Output> scene_rem_crni() {
-  const double field = 100;
-  CrNiSemField f = crni_sem_field(kPageW, kPageH, field, 0xC0CE01);
+  const ScaleBarSpec& sb = scale_bar("TFormREMCrNi2.jpg");
+  CrNiSemField f = crni_sem_field(kPageW, kPageH, sb.field_um, 0xC0CE01);
   const Font label(Weight::Bold, 22);
   const Font bar(Weight::Bold, 18);
-  const Magnification mag{field, kPageW};
+  const Magnification mag{sb.field_um, kPageW};
   for (Image* img : {&f.bse, &f.se}) {
     micrograph_label(*img, label, "Einschluss", f.inclusion_x, f.inclusion_y, -70, -55);
     micrograph_label(*img, label, "Delta-Ferrit", f.ferrite_x, f.ferrite_y, -40, 55);
-    draw_scale_bar(*img, bar, BarStyle::Overlay, kPageW - 24, kPageH - 20, bar_pixels(mag, 10), format_length(10));
+    draw_scale_bar(*img, bar, BarStyle::Overlay, kPageW - 24, kPageH - 20, bar_pixels(mag, sb.bar_um),
+                   format_length(sb.bar_um));
   }
   auto out = with_copy("TFormREMCrNi2.jpg", "TFormREMCrNi1.Image1.jpg", std::move(f.bse));
   auto se = with_copy("TFormREMCrNi3.jpg", "TFormREMCrNi1.Image2.jpg", std::move(f.se));
@@ -206,31 +231,29 @@ std::vector<Output> scene_rem_edx() { return {jpg("TFormREMEDX.jpg", grey_cast_i
 
 // ---- stereo-microscope views, 0,2 mm bars
 
-constexpr double kMacroField = 2000;
+using MacroView = Image (*)(int, int, double, uint64_t);
 
-Image macro_page(Image img) {
+std::vector<Output> macro_page(const std::string& page, const std::string& small, MacroView view, uint64_t seed) {
+  const ScaleBarSpec& sb = scale_bar(page);
+  Image img = view(kPageW, kPageH, sb.field_um, seed);
   const Font bar(Weight::Bold, 18);
-  const Magnification mag{kMacroField, img.width()};
-  draw_scale_bar(img, bar, BarStyle::Overlay, img.width() - 26, img.height() - 22, bar_pixels(mag, 200),
-                 format_length(200));
-  return img;
+  const Magnification mag{sb.field_um, img.width()};
+  draw_scale_bar(img, bar, BarStyle::Overlay, img.width() - 26, img.height() - 22, bar_pixels(mag, sb.bar_um),
+                 format_length(sb.bar_um));
+  return with_copy(page, small, std::move(img));
 }
 
 std::vector<Output> scene_makro_st2() {
-  return with_copy("TFormMakroSt2.jpg", "TFormMakroSt1.Image1.jpg",
-                   macro_page(corroded_tube_crack(kPageW, kPageH, kMacroField, 0xAC0001)));
+  return macro_page("TFormMakroSt2.jpg", "TFormMakroSt1.Image1.jpg", corroded_tube_crack, 0xAC0001);
 }
 std::vector<Output> scene_makro_st3() {
-  return with_copy("TFormMakroSt3.jpg", "TFormMakroSt1.Image2.jpg",
-                   macro_page(tube_oxide_deposit(kPageW, kPageH, kMacroField, 0xAC0002)));
+  return macro_page("TFormMakroSt3.jpg", "TFormMakroSt1.Image2.jpg", tube_oxide_deposit, 0xAC0002);
 }
 std::vector<Output> scene_makro_cr2() {
-  return with_copy("TFormMakroCr2.jpg", "TFormMakroCr1.Image1.jpg",
-                   macro_page(chromium_steel_deposit(kPageW, kPageH, kMacroField, 0xAC0003)));
+  return macro_page("TFormMakroCr2.jpg", "TFormMakroCr1.Image1.jpg", chromium_steel_deposit, 0xAC0003);
 }
 std::vector<Output> scene_makro_cr3() {
-  return with_copy("TFormMakroCr3.jpg", "TFormMakroCr1.Image2.jpg",
-                   macro_page(porous_deposit(kPageW, kPageH, kMacroField, 0xAC0004)));
+  return macro_page("TFormMakroCr3.jpg", "TFormMakroCr1.Image2.jpg", porous_deposit, 0xAC0004);
 }
 
 std::vector<Output> scene_title() { return {jpg("TFormHaupt.jpg", title_background(1078, 768))}; }

@@ -54,6 +54,9 @@ Field cleavage_heights(int w, int h, Rng& rng, const CleavageParams& p, Field* y
   // a smooth distortion of the plane.
   const uint64_t wseed = rng.next();
   const double wamp = 0.07 * p.grain_diameter, wscale = 0.45 * p.grain_diameter;
+  const int step = std::max(1, static_cast<int>(p.grain_diameter / 40));
+  const Field warp_x = noise_field(wseed, w, h, wscale, 3, step);
+  const Field warp_y = noise_field(wseed + 1, w, h, wscale, 3, step);
   CellMap cm;
   cm.width = w;
   cm.height = h;
@@ -62,8 +65,8 @@ Field cleavage_heights(int w, int h, Rng& rng, const CleavageParams& p, Field* y
   cm.d.resize(cm.id.size());
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
-      const double qx = x + 0.5 + wamp * fbm(wseed, x / wscale, y / wscale, 3);
-      const double qy = y + 0.5 + wamp * fbm(wseed + 1, x / wscale, y / wscale, 3);
+      const double qx = x + 0.5 + wamp * warp_x(x, y);
+      const double qy = y + 0.5 + wamp * warp_y(x, y);
       const auto hit = t.locate(qx, qy);
       const size_t i = cm.index(x, y);
       cm.id[i] = hit.id;
@@ -103,6 +106,12 @@ Field cleavage_heights(int w, int h, Rng& rng, const CleavageParams& p, Field* y
   Field dimples;
   if (p.ductile_share > 0) dimples = dimple_heights(w, h, rng, p.ductile, yield);
   const uint64_t crack_seed = rng.next();
+  // Smooth fields shared by all grains: bending of the river lines, gentle
+  // undulation of the facets, variation of the tear ridges along a boundary.
+  const double R0 = 0.5 * p.grain_diameter;
+  const Field river_warp = noise_field(rng.next(), w, h, 0.8 * R0, 3, step);
+  const Field undulation = noise_field(rng.next(), w, h, 0.6 * R0, 2, step);
+  const Field along_field = noise_field(crack_seed + 3, w, h, 25.0, 2, std::max(1, step / 2));
 
   Field out(w, h);
   for (int y = 0; y < h; ++y)
@@ -119,18 +128,18 @@ Field cleavage_heights(int w, int h, Rng& rng, const CleavageParams& p, Field* y
       } else {
         const double u = (rx * gr.ca + ry * gr.sa) / R;
         double v = (-rx * gr.sa + ry * gr.ca) / R - gr.sink;
-        v += gr.warp * fbm(gr.seed, x / (0.8 * R), y / (0.8 * R), 3);
+        v += gr.warp * river_warp(x, y);
         z += R * gr.river.height(u, v, 1.0 / R);
       }
       // Facets are not perfectly flat.
-      z += 0.04 * R * fbm(gr.seed + 5, x / (0.6 * R), y / (0.6 * R), 2);
+      z += 0.04 * R * undulation(x, y);
       const double d = cm.d[i];
       const int id2 = cm.id2[i];
       if (id2 >= 0) {
         const int a = std::min(id, id2), b = std::max(id, id2);
         const double pick = to_unit(hash3(crack_seed, a, b));
         // Tear ridges differ from boundary to boundary and along each one.
-        const double along = 0.5 + 0.5 * fbm(crack_seed + 3, x / 25.0, y / 25.0, 2);
+        const double along = 0.5 + 0.5 * along_field(x, y);
         z += p.ridge * (0.3 + 1.4 * to_unit(mix64(hash3(crack_seed, b, a)))) * along * std::exp(-d / 1.6);
         if (pick < p.crack_chance) z -= 8.0 * std::exp(-d / 0.9);
       }

@@ -17,17 +17,26 @@ namespace {
 struct Stringer {
   double x0, x1, y0, slope, thick;
   uint64_t seed;
-  // Signed distance-like value: positive inside (pixels).
-  double inside(double x, double y, double pu) const {
-    if (x < x0 - 2 || x > x1 + 2) return -1e9;
-    const double u = (x - x0) / (x1 - x0);
-    const double yc = y0 + slope * (x - x0) + 1.5 * pu * fbm(seed, x / (12 * pu), 0.5, 2);
-    double t = thick * (0.65 + 0.55 * fbm(seed + 1, x / (6 * pu), 1.5, 2));
-    t *= std::sqrt(std::max(0.0, 1 - std::pow(2 * u - 1, 6)));  // tapered ends
-    // Gaps where the band has broken up.
-    t *= smoothstep(-0.45, -0.25, fbm(seed + 2, x / (9 * pu), 2.5, 2));
-    return t - std::abs(y - yc);
+  std::vector<double> centre, half;  // per pixel column
+  double centre_at(double x, double pu) const { return y0 + slope * (x - x0) + 1.5 * pu * fbm(seed, x / (12 * pu), 0.5, 2); }
+  // Centre line and half-thickness for every pixel column of the picture.
+  void profile(int w, double pu) {
+    centre.assign(w, 0.0);
+    half.assign(w, -1.0);
+    for (int x = 0; x < w; ++x) {
+      const double px = x + 0.5;
+      if (px < x0 || px > x1) continue;
+      const double u = (px - x0) / (x1 - x0);
+      centre[x] = centre_at(px, pu);
+      double t = thick * (0.65 + 0.55 * fbm(seed + 1, px / (6 * pu), 1.5, 2));
+      t *= std::sqrt(std::max(0.0, 1 - std::pow(2 * u - 1, 6)));  // tapered ends
+      // Gaps where the band has broken up.
+      t *= smoothstep(-0.45, -0.25, fbm(seed + 2, px / (9 * pu), 2.5, 2));
+      half[x] = t;
+    }
   }
+  // Positive inside the band: distance in pixels to its edge.
+  double inside(int x, double y) const { return half[x] < 0 ? -1e9 : half[x] - std::abs(y - centre[x]); }
 };
 
 }  // namespace
@@ -66,6 +75,7 @@ CrNiSemField crni_sem_field(int w, int h, double field_um, uint64_t seed) {
     s.slope = rng.normal(0, 0.02);
     s.thick = rng.uniform(0.6, 1.6) * pu;
     s.seed = rng.next();
+    s.profile(W, pu);
     rows.push_back(s);
   }
   // The inclusion: an irregular composite particle of two phases.
@@ -113,7 +123,7 @@ CrNiSemField crni_sem_field(int w, int h, double field_um, uint64_t seed) {
       // Ferrite: slightly lower mean atomic number, its own orientation, and
       // standing a little proud of the etched austenite.
       double fer = 0;
-      for (const Stringer& s : rows) fer = std::max(fer, std::clamp(s.inside(px, py, pu) + 0.5, 0.0, 1.0));
+      for (const Stringer& s : rows) fer = std::max(fer, std::clamp(s.inside(x, py) + 0.5, 0.0, 1.0));
       if (fer > 0) {
         bse += fer * (0.53 + 0.025 * fbm(nseed, px / (8 * pu), py / (8 * pu), 2) - bse);
         zz += fer * 1.2 * S;
@@ -130,9 +140,8 @@ CrNiSemField crni_sem_field(int w, int h, double field_um, uint64_t seed) {
         }
       }
       const double dx = px - ix, dy = py - iy;
-      const double r = std::hypot(dx, dy), a = std::atan2(dy, dx);
-      const double rr = incl_radius(a);
-      const double e = rr - r;
+      const double r = std::hypot(dx, dy);
+      const double e = r < 2.0 * ir ? incl_radius(std::atan2(dy, dx)) - r : -1e9;
       if (e > -2.5 * S) {
         // A dark gap where the particle has come loose from the matrix.
         zz -= 3.0 * S * std::exp(-std::pow((e + 0.8 * S) / (0.7 * S), 2));
@@ -194,7 +203,7 @@ CrNiSemField crni_sem_field(int w, int h, double field_um, uint64_t seed) {
   out.inclusion_y = (iy - 0.6 * ir) / S;
   const double lx = std::clamp(0.5 * (std::max(lab.x0, 0.0) + std::min(lab.x1, static_cast<double>(W))), 0.25 * W, 0.45 * W);
   out.ferrite_x = lx / S;
-  out.ferrite_y = (lab.y0 + lab.slope * (lx - lab.x0) + 1.5 * pu * fbm(lab.seed, lx / (12 * pu), 0.5, 2)) / S;
+  out.ferrite_y = lab.centre_at(lx, pu) / S;
   return out;
 }
 

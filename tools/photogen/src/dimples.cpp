@@ -37,15 +37,18 @@ Field dimple_heights(int w, int h, Rng& rng, const DimpleParams& p, Field* yield
     return bowl[i].top - bowl[i].depth * std::sqrt(std::max(0.0, rs2 - r2));
   };
   const uint64_t nseed = rng.next();
-  const double L = 4.0 * p.median_diameter;
-  Field out(w, h);
   const uint64_t wseed = rng.next();
   const double wamp = p.warp * p.median_diameter, wscale = 0.7 * p.median_diameter;
+  const int step = std::max(1, static_cast<int>(wscale / 6));
+  const Field relief = noise_field(nseed, w, h, 4.0 * p.median_diameter, 3, step);
+  const Field warp_x = noise_field(wseed, w, h, wscale, 2, step);
+  const Field warp_y = noise_field(wseed + 1, w, h, wscale, 2, step);
+  Field out(w, h);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
       // A smooth distortion keeps the bowls from being perfect circles.
-      const double px = x + 0.5 + wamp * fbm(wseed, x / wscale, y / wscale, 2);
-      const double py = y + 0.5 + wamp * fbm(wseed + 1, x / wscale, y / wscale, 2);
+      const double px = x + 0.5 + wamp * warp_x(x, y);
+      const double py = y + 0.5 + wamp * warp_y(x, y);
       const auto hit = t.locate(px, py);
       if (hit.id < 0) continue;
       double z = bowl_z(hit.id, px, py);
@@ -71,7 +74,7 @@ Field dimple_heights(int w, int h, Rng& rng, const DimpleParams& p, Field* yield
           }
         }
       }
-      z += p.relief * p.median_diameter * fbm(nseed, x / L, y / L, 3);
+      z += p.relief * p.median_diameter * relief(x, y);
       out(x, y) = static_cast<float>(z);
     }
   return out;

@@ -120,7 +120,8 @@ Poly rounded_rect(double x0, double y0, double x1, double y1, double r) {
 }
 
 Poly ellipse(double cx, double cy, double rx, double ry, double angle) {
-  const int n = std::clamp(static_cast<int>(std::max(rx, ry) * 1.2), 24, 160);
+  // Enough vertices that the chords stay within about 0.05 pixel of the curve.
+  const int n = std::clamp(static_cast<int>(std::ceil(3.14159265358979 * std::sqrt(10 * std::max(rx, ry)))), 24, 360);
   Poly p;
   const double ca = std::cos(angle), sa = std::sin(angle);
   for (int k = 0; k < n; ++k) {

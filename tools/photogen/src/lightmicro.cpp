@@ -32,10 +32,12 @@ CellMap warped_cells(const Tessellation& t, int w, int h, uint64_t seed, double 
   cm.id.resize(static_cast<size_t>(w) * h);
   cm.id2.resize(cm.id.size());
   cm.d.resize(cm.id.size());
+  const int step = std::max(1, static_cast<int>(scale / 8));
+  const Field wx = noise_field(seed, w, h, scale, 2, step), wy = noise_field(seed + 1, w, h, scale, 2, step);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
-      const double qx = x + 0.5 + amplitude * fbm(seed, x / scale, y / scale, 2);
-      const double qy = y + 0.5 + amplitude * fbm(seed + 1, x / scale, y / scale, 2);
+      const double qx = x + 0.5 + amplitude * wx(x, y);
+      const double qy = y + 0.5 + amplitude * wy(x, y);
       const auto hit = t.locate(qx, qy);
       const size_t i = cm.index(x, y);
       cm.id[i] = hit.id;

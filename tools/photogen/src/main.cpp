@@ -1,6 +1,6 @@
 // photogen: writes the default photographs of the program.
 //
-//   photogen OUTDIR [--contact-sheet FILE.png]
+//   photogen OUTDIR [--contact-sheet FILE.png] [--timings]
 //
 // Every file is the same, byte for byte, on every run.
 #include <algorithm>
@@ -21,7 +21,7 @@
 namespace {
 
 int usage() {
-  std::fprintf(stderr, "usage: photogen OUTDIR [--contact-sheet FILE.png]\n");
+  std::fprintf(stderr, "usage: photogen OUTDIR [--contact-sheet FILE.png] [--timings]\n");
   return 2;
 }
 
@@ -29,9 +29,12 @@ int usage() {
 
 int main(int argc, char** argv) {
   std::string outdir, sheet;
+  bool timings = false;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
-    if (a == "--contact-sheet") {
+    if (a == "--timings") {
+      timings = true;
+    } else if (a == "--contact-sheet") {
       if (++i >= argc) return usage();
       sheet = argv[i];
     } else if (!a.empty() && a[0] == '-') {
@@ -63,7 +66,13 @@ int main(int argc, char** argv) {
       const size_t k = next++;
       if (k >= list.size() || failed) return;
       try {
+        const auto start = std::chrono::steady_clock::now();
         auto outputs = list[k].render();
+        if (timings) {
+          const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+          std::lock_guard<std::mutex> lock(mutex);
+          std::fprintf(stderr, "%-24s %6.2f s\n", list[k].name.c_str(), s);
+        }
         for (auto& o : outputs) {
           pg::Image8 px = pg::quantise(o.image);
           auto bytes = pg::encode_jpeg(px, o.jpeg);

@@ -31,6 +31,15 @@ Rng::Rng(uint64_t seed) {
   for (auto& s : s_) s = splitmix64(st);
 }
 
+Rng Rng::from_state(uint64_t s0, uint64_t s1, uint64_t s2, uint64_t s3) {
+  Rng r(0);
+  r.s_[0] = s0;
+  r.s_[1] = s1;
+  r.s_[2] = s2;
+  r.s_[3] = s3;
+  return r;
+}
+
 uint64_t Rng::next() {
   const uint64_t result = rotl(s_[1] * 5, 7) * 9;
   const uint64_t t = s_[1] << 17;

@@ -26,6 +26,8 @@ double to_unit(uint64_t bits);
 class Rng {
  public:
   explicit Rng(uint64_t seed);
+  // A generator with the given raw state (not all zero).
+  static Rng from_state(uint64_t s0, uint64_t s1, uint64_t s2, uint64_t s3);
 
   uint64_t next();
   // Uniform in [0, 1).

@@ -87,35 +87,36 @@ void Tessellation::build_cells() {
 
 Tessellation::Tessellation(std::vector<Site> sites, Box domain, double bucket)
     : sites_(std::move(sites)), domain_(domain), bucket_(bucket) {
-  const double margin = 0.0;
   build_cells();
   nx_ = std::max(1, static_cast<int>(std::ceil(domain.width() / bucket)));
   ny_ = std::max(1, static_cast<int>(std::ceil(domain.height() / bucket)));
   all_.resize(sites_.size());
   for (size_t i = 0; i < sites_.size(); ++i) all_[i] = static_cast<int>(i);
-  offsets_.assign(static_cast<size_t>(nx_) * ny_ + 1, 0);
-  std::vector<int> cand;
-  for (int by = 0; by < ny_; ++by)
-    for (int bx = 0; bx < nx_; ++bx) {
-      const double x0 = domain.x0 + bx * bucket - margin, x1 = domain.x0 + (bx + 1) * bucket + margin;
-      const double y0 = domain.y0 + by * bucket - margin, y1 = domain.y0 + (by + 1) * bucket + margin;
-      // The best worst case over the bucket bounds the owner's power distance.
-      double upper = std::numeric_limits<double>::infinity();
-      for (const Site& s : sites_) {
-        const double dx = std::max(std::abs(s.x - x0), std::abs(s.x - x1));
-        const double dy = std::max(std::abs(s.y - y0), std::abs(s.y - y1));
-        upper = std::min(upper, dx * dx + dy * dy - s.w);
-      }
-      cand.clear();
-      for (size_t i = 0; i < sites_.size(); ++i) {
-        const Site& s = sites_[i];
-        const double dx = s.x < x0 ? x0 - s.x : (s.x > x1 ? s.x - x1 : 0.0);
-        const double dy = s.y < y0 ? y0 - s.y : (s.y > y1 ? s.y - y1 : 0.0);
-        if (dx * dx + dy * dy - s.w <= upper) cand.push_back(static_cast<int>(i));
-      }
-      list_.insert(list_.end(), cand.begin(), cand.end());
-      offsets_[static_cast<size_t>(by) * nx_ + bx + 1] = static_cast<int>(list_.size());
+  // A site can own points of a bucket only if its cell overlaps the bucket,
+  // so each site is listed in the buckets its cell's bounding box touches.
+  std::vector<std::vector<int>> lists(static_cast<size_t>(nx_) * ny_);
+  for (size_t i = 0; i < sites_.size(); ++i) {
+    const auto& cell = cells_[i];
+    if (cell.empty()) continue;
+    double x0 = cell[0].x, x1 = x0, y0 = cell[0].y, y1 = y0;
+    for (const auto& v : cell) {
+      x0 = std::min(x0, v.x);
+      x1 = std::max(x1, v.x);
+      y0 = std::min(y0, v.y);
+      y1 = std::max(y1, v.y);
     }
+    const int bx0 = std::clamp(static_cast<int>(std::floor((x0 - domain.x0) / bucket)) - 1, 0, nx_ - 1);
+    const int bx1 = std::clamp(static_cast<int>(std::floor((x1 - domain.x0) / bucket)) + 1, 0, nx_ - 1);
+    const int by0 = std::clamp(static_cast<int>(std::floor((y0 - domain.y0) / bucket)) - 1, 0, ny_ - 1);
+    const int by1 = std::clamp(static_cast<int>(std::floor((y1 - domain.y0) / bucket)) + 1, 0, ny_ - 1);
+    for (int by = by0; by <= by1; ++by)
+      for (int bx = bx0; bx <= bx1; ++bx) lists[static_cast<size_t>(by) * nx_ + bx].push_back(static_cast<int>(i));
+  }
+  offsets_.assign(lists.size() + 1, 0);
+  for (size_t b = 0; b < lists.size(); ++b) {
+    list_.insert(list_.end(), lists[b].begin(), lists[b].end());
+    offsets_[b + 1] = static_cast<int>(list_.size());
+  }
 }
 
 const int* Tessellation::candidates(double x, double y, int& count) const {
