@@ -18,6 +18,11 @@
 #include "ui/Form.h"
 #endif
 
+#if defined(__SANITIZE_ADDRESS__)
+// fontconfig and D-Bus (used by Qt) keep some memory until the process ends; not ours to report.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\nleak:libdbus-1.so\n"; }
+#endif
+
 namespace {
 
 void printLine(std::FILE* out, const std::string& text) {
