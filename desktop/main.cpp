@@ -7,16 +7,10 @@
 #include <memory>
 #include <string>
 
+#include "app/Program.h"
 #include "desktop/Display.h"
 #include "desktop/QtBackend.h"
 #include "ui/Application.h"
-
-#if METALLO_WITH_APP
-#include "app/Program.h"
-#else
-#include "app/CommandLine.h"
-#include "ui/Form.h"
-#endif
 
 #if defined(__SANITIZE_ADDRESS__)
 // fontconfig and D-Bus (used by Qt) keep some memory until the process ends; not ours to report.
@@ -29,31 +23,6 @@ void printLine(std::FILE* out, const std::string& text) {
     std::fputs(text.c_str(), out);
     if (text.empty() || text.back() != '\n') std::fputc('\n', out);
 }
-
-#if !METALLO_WITH_APP
-// TODO(lead): only while app/ does not build; main() uses app::Program as soon as the
-// metallo_app target exists.
-class StandInForm : public ui::Form {
-public:
-    explicit StandInForm(ui::Application& app) : ui::Form(app, "TFormHaupt", "Metallographie") {
-        setBounds(40, 40, 500, 300);
-    }
-    ui::MainMenu menu1{*this};
-    ui::MenuItem ende{menu1, "Ende1", "&Ende"};
-    ui::MenuItem esc{menu1, "Esc1", "Esc", ui::ShortCut::Escape};
-    ui::StatusBar status{*this, "StatusBar1", "ESC = Abbruch"};
-    void FormCreate() override {
-        esc.setVisible(false);
-        ende.OnClick = [this] { Close(); };
-        esc.OnClick = [this] { Close(); };
-    }
-    void FormPaint() override {
-        canvas.brush.setColor(ui::clWhite);
-        canvas.Rectangle(20, 20, clientWidth() - 20, clientHeight() - statusBarHeight() - 20);
-        canvas.TextOut(30, 30, "Metallographie");
-    }
-};
-#endif
 
 }  // namespace
 
@@ -69,12 +38,7 @@ int main(int argc, char** argv) {
             return options.status;
         case app::Options::Mode::Headless:
         case app::Options::Mode::Export:
-#if METALLO_WITH_APP
             return app::runHeadless(options);
-#else
-            printLine(stderr, "metallographie: diese Ausgabe ohne Anzeige fehlt in dieser Version");
-            return 2;
-#endif
         case app::Options::Mode::Desktop:
             break;
     }
@@ -98,15 +62,8 @@ int main(int argc, char** argv) {
         height = g.height();
     }
     ui::Application application(width, height);
-#if METALLO_WITH_APP
     app::Program program(application);
     desktop::QtBackend backend(application);
     program.start();
-#else
-    desktop::QtBackend backend(application);
-    StandInForm form(application);
-    application.create(form);
-    form.Show();
-#endif
     return backend.run();
 }

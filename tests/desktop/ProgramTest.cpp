@@ -2,8 +2,6 @@
 // menu bar and status bar, and its Esc key ends the program with status 0.
 #include <gtest/gtest.h>
 
-#if METALLO_TEST_WITH_APP
-
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -49,5 +47,3 @@ TEST(DesktopProgramInProcess, TitleWindowShowsAndEscEndsTheProgram) {
 }
 
 }  // namespace
-
-#endif
