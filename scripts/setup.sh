@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libfreetype-dev libjpeg-dev libpng-dev
-          fonts-liberation2 libgtest-dev libbenchmark-dev)
+          fonts-liberation2 libgtest-dev libbenchmark-dev xvfb)
 
 missing=()
 for p in "${packages[@]}"; do

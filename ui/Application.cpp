@@ -217,6 +217,7 @@ void Application::registerTimer(Timer* t) {
     t->serial = timerSerial_++;
     t->due = now_ + t->effectiveInterval();
     timers_.push_back(t);
+    backend().timersChanged();
 }
 
 void Application::unregisterTimer(Timer* t) { timers_.erase(std::remove(timers_.begin(), timers_.end(), t), timers_.end()); }
