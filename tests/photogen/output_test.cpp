@@ -5,6 +5,7 @@
 #include <stdlib.h>
 #include <sys/wait.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <set>
@@ -79,6 +80,30 @@ TEST_F(Generated, OutputEqualsTheCommittedPicturesByteForByte) {
     bool known = false;
     for (const auto& p : pg::picture_list()) known = known || p.file == e.path().filename().string();
     EXPECT_TRUE(known) << e.path().filename() << " is not made by photogen";
+  }
+}
+
+TEST_F(Generated, NoPictureIsBlankDarkOrBurntOut) {
+  ASSERT_EQ(status_, 0);
+  for (const auto& p : pg::picture_list()) {
+    std::vector<unsigned char> bytes;
+    pg::Image8 img;
+    ASSERT_TRUE(pg::read_file((dir_ / "out" / p.file).string(), bytes));
+    ASSERT_TRUE(pg::decode_jpeg(bytes, img));
+    double sum = 0, sum2 = 0;
+    size_t clipped = 0;
+    const size_t n = static_cast<size_t>(img.width) * img.height;
+    for (size_t i = 0; i < n; ++i) {
+      const double l = (0.299 * img.rgb[3 * i] + 0.587 * img.rgb[3 * i + 1] + 0.114 * img.rgb[3 * i + 2]) / 255.0;
+      sum += l;
+      sum2 += l * l;
+      if (l < 2 / 255.0 || l > 253 / 255.0) ++clipped;
+    }
+    const double mean = sum / n, sd = std::sqrt(sum2 / n - mean * mean);
+    EXPECT_GT(mean, 0.12) << p.file;
+    EXPECT_LT(mean, 0.88) << p.file;
+    EXPECT_GT(sd, 0.04) << p.file;
+    EXPECT_LT(static_cast<double>(clipped) / n, 0.05) << p.file;
   }
 }
 
