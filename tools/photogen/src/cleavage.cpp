@@ -132,7 +132,7 @@ Field cleavage_heights(int w, int h, Rng& rng, const CleavageParams& p, Field* y
         z += R * gr.river.height(u, v, 1.0 / R);
       }
       // Facets are not perfectly flat.
-      z += 0.04 * R * undulation(x, y);
+      z += 0.015 * R * undulation(x, y);
       const double d = cm.d[i];
       const int id2 = cm.id2[i];
       if (id2 >= 0) {

@@ -172,8 +172,9 @@ CrNiSemField crni_sem_field(int w, int h, double field_um, uint64_t seed) {
     ScanParams sp;
     sp.low_q = 0.002;
     sp.high_q = 0.998;
-    sp.black = 0.1f;
-    sp.white = 0.84f;
+    sp.black = 0.08f;
+    sp.white = 0.86f;
+    sp.gamma = 1.3;
     sp.spot_sigma = 0.8;
     sp.noise = 0.07;
     finish_scan(b, rng, sp);

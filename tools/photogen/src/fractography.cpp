@@ -24,6 +24,20 @@ SeParams facet_se(double px_um) {
   return se;
 }
 
+// Detector settings for dimpled surfaces: walls facing the detector light
+// up, the far side of each cup lies in the rim's shadow, rims glow.
+SeParams dimple_se(double median) {
+  SeParams se;
+  se.facing = 0.7;
+  se.edge = 0.3;
+  se.edge_radius = 2.0;
+  se.cavity = 0.025;
+  se.cavity_radius = 0.4 * median;
+  se.shadow = 0.5;
+  se.shadow_reach = median;
+  return se;
+}
+
 ScanParams facet_scan() {
   ScanParams sp;
   sp.low_q = 0.005;
@@ -58,12 +72,7 @@ Image fracture_fine_dimples(int w, int h, double field_um, uint64_t seed) {
   fine.relief = 0;
   const Field z2 = dimple_heights(kSuper * w, kSuper * h, rng, fine);
   for (size_t i = 0; i < z.data().size(); ++i) z.data()[i] += z2.data()[i];
-  SeParams se;
-  se.edge = 0.3;
-  se.edge_radius = 2.0;
-  se.cavity = 0.05;
-  se.cavity_radius = dp.median_diameter * 0.4;
-  const Field s = render_se(z, se, &yield);
+  const Field s = render_se(z, dimple_se(dp.median_diameter), &yield);
   ScanParams sp;
   sp.noise = 0.06;
   sp.gamma = 0.75;
@@ -89,13 +98,7 @@ Image fracture_dimples(int w, int h, double field_um, uint64_t seed) {
   fine.relief = 0;
   const Field z2 = dimple_heights(kSuper * w, kSuper * h, rng, fine);
   for (size_t i = 0; i < z.data().size(); ++i) z.data()[i] += z2.data()[i];
-  SeParams se;
-  se.edge = 0.1;
-  se.edge_radius = 2.0;
-  se.cavity_radius = dp.median_diameter * 0.4;
-  se.edge = 0.3;
-  se.cavity = 0.04;
-  const Field s = render_se(z, se, &yield);
+  const Field s = render_se(z, dimple_se(dp.median_diameter), &yield);
   ScanParams sp;
   sp.gamma = 0.75;
   sp.black = 0.07f;

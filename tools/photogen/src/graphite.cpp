@@ -97,15 +97,19 @@ Image grey_cast_iron(int w, int h, double field_um, uint64_t seed) {
   const auto col_sites = lognormal_sites(rng, box, 6 * pu, 0.4);
   const Tessellation colonies(col_sites, box, 3 * pu);
   std::vector<PearliteColony> colony(col_sites.size());
-  for (auto& c : colony) {
+  std::vector<double> level(col_sites.size());
+  for (size_t i = 0; i < colony.size(); ++i) {
+    PearliteColony& c = colony[i];
     const double a = rng.uniform(0, 3.14159265358979);
     c.nx = std::cos(a);
     c.ny = std::sin(a);
-    c.spacing = std::clamp(rng.lognormal(0.4, 0.25), 0.25, 0.8) * pu;
-    c.cementite = 0.3;
-    c.bend = rng.uniform(0.3, 1.0);
-    c.bend_scale = rng.uniform(1.5, 3.5) * pu;
+    c.spacing = std::clamp(rng.lognormal(0.38, 0.3), 0.22, 0.8) * pu;
+    c.cementite = 0.22;
+    c.bend = rng.uniform(0.5, 1.6);
+    c.bend_scale = rng.uniform(1.2, 3.0) * pu;
     c.seed = rng.next();
+    // Colonies differ a little in brightness (orientation, etching).
+    level[i] = rng.uniform(0.9, 1.1);
   }
   const uint64_t nseed = rng.next();
   Field z(W, H), yield(W, H, 1.0f);
@@ -120,14 +124,16 @@ Image grey_cast_iron(int w, int h, double field_um, uint64_t seed) {
         const auto hit = colonies.locate(px, py);
         // Deep etching leaves the cementite plates standing as ridges.
         zz = 1.6 * S * colony[hit.id].cementite_cover(px, py) - 0.6 * S * std::exp(-hit.d / (0.15 * pu));
+        yield(x, y) = static_cast<float>(level[hit.id]);
       } else {
         zz = 0.0;
       }
       if (d < 0) {
-        // Graphite: recessed, platy, weak emitter.
+        // Graphite: recessed, platy, a weak emitter; its basal layers show as
+        // faint streaks along the flake.
         const double in = std::min(1.0, -d / (0.5 * S));
-        zz -= in * (4.0 * S + 1.5 * S * fbm(nseed + 5, px / (0.8 * pu), py / (3.0 * pu), 3));
-        yield(x, y) = static_cast<float>(1.0 - 0.55 * in);
+        zz -= in * (4.0 * S + 2.5 * S * fbm(nseed + 5, px / (0.5 * pu), py / (2.0 * pu), 3));
+        yield(x, y) = static_cast<float>(1.0 - 0.4 * in);
       }
       z(x, y) = static_cast<float>(zz);
     }

@@ -72,32 +72,40 @@ Image corroded_tube_crack(int w, int h, double field_um, uint64_t seed) {
   const uint64_t a = rng.next(), b = rng.next(), c = rng.next();
   // The damaged spot: an irregular crater where the scale was knocked off.
   const double sx = 0.3 * w, sy = 0.56 * h, sr = 240 * pu;
-  // The crack leaves the crater on its right and wanders along the tube.
+  // The crack leaves the crater on its right and runs roughly along the
+  // tube, zig-zagging between grains; its opening narrows towards the tip.
   std::vector<double> cxs, cys, cws;
+  std::vector<std::vector<double>> branches_x, branches_y, branches_w;
   {
     double x = sx + 0.8 * sr, y = sy - 0.1 * sr, ang = -0.12, turn = 0;
-    const double len = 0.62 * w;
+    const double len = 0.62 * w, base = -0.1;
     for (double t = 0; t < len; t += 2.0) {
       cxs.push_back(x);
       cys.push_back(y);
-      cws.push_back(std::max(0.6, 5.5 * (1 - t / len)));
-      turn = 0.85 * turn + rng.normal(0, 0.05);
-      ang = std::clamp(ang + turn * 0.3, -0.5, 0.35);
+      const double open = std::pow(std::max(0.0, 1 - t / len), 0.8);
+      cws.push_back(std::max(0.6, 5.5 * open * (0.65 + 0.7 * to_unit(hash3(seed, static_cast<int64_t>(t / 6), 1)))));
+      turn = 0.6 * turn + rng.normal(0, 0.1);
+      ang = 0.92 * (ang + 0.5 * turn + rng.normal(0, 0.12)) + 0.08 * base;
       x += 2.0 * std::cos(ang);
       y += 2.0 * std::sin(ang);
     }
-  }
-  std::vector<double> bxs, bys, bws;  // a short side branch
-  {
-    const size_t at = cxs.size() / 3;
-    double x = cxs[at], y = cys[at], ang = 0.55;
-    for (double t = 0; t < 0.16 * w; t += 2.0) {
-      bxs.push_back(x);
-      bys.push_back(y);
-      bws.push_back(std::max(0.5, 2.5 * (1 - t / (0.16 * w))));
-      ang += rng.normal(0, 0.08);
-      x += 2.0 * std::cos(ang);
-      y += 2.0 * std::sin(ang);
+    // A longer side branch and a few short ones.
+    for (int b = 0; b < 4; ++b) {
+      const size_t at = b == 0 ? cxs.size() / 3 : static_cast<size_t>(rng.uniform(0.1, 0.8) * cxs.size());
+      double bx = cxs[at], by = cys[at], bang = base + (rng.chance(0.5) ? 1 : -1) * rng.uniform(0.5, 0.9);
+      const double blen = b == 0 ? 0.16 * w : rng.uniform(12, 40);
+      std::vector<double> xs, ys, ws;
+      for (double t = 0; t < blen; t += 2.0) {
+        xs.push_back(bx);
+        ys.push_back(by);
+        ws.push_back(std::max(0.5, (b == 0 ? 2.5 : 1.2) * (1 - t / blen)));
+        bang += rng.normal(0, 0.15);
+        bx += 2.0 * std::cos(bang);
+        by += 2.0 * std::sin(bang);
+      }
+      branches_x.push_back(xs);
+      branches_y.push_back(ys);
+      branches_w.push_back(ws);
     }
   }
   Field crack(w, h, 1e9f), width(w, h, 0.0f);
@@ -115,7 +123,7 @@ Image corroded_tube_crack(int w, int h, double field_um, uint64_t seed) {
     }
   };
   stamp(cxs, cys, cws);
-  stamp(bxs, bys, bws);
+  for (size_t b = 0; b < branches_x.size(); ++b) stamp(branches_x[b], branches_y[b], branches_w[b]);
 
   const Rgb scale_dark = rgb8(52, 42, 36), rust = rgb8(128, 76, 42), rust_light = rgb8(170, 112, 62);
   const Rgb metal = rgb8(150, 146, 140);
@@ -125,9 +133,9 @@ Image corroded_tube_crack(int w, int h, double field_um, uint64_t seed) {
       // Gentle curvature of the tube and the rough corrosion layer.
       double z = -0.00012 * (py - 0.5 * h) * (py - 0.5 * h);
       z += 6.0 * fbm(a, px / 70, py / 70, 5) + 2.0 * fbm(a + 1, px / 7, py / 7, 3);
-      const double rustiness = smoothstep(-0.35, 0.3, fbm(b, px / 60, py / 60, 5));
+      const double rustiness = smoothstep(-0.45, 0.35, fbm(b, px / 45, py / 45, 6));
       Rgb col = ramp3(scale_dark, rust, rust_light,
-                      0.2 + 0.65 * rustiness + 0.25 * fbm(b + 1, px / 6, py / 6, 3));
+                      0.3 + 0.5 * rustiness + 0.25 * fbm(b + 1, px / 6, py / 6, 3));
       double gloss = 0.08;
       // Shallow corrosion pits.
       const double pit = fbm(c, px / 11, py / 11, 2);
@@ -137,7 +145,8 @@ Image corroded_tube_crack(int w, int h, double field_um, uint64_t seed) {
       }
       // Crater of the damaged spot.
       const double ang = std::atan2(py - sy, px - sx);
-      const double rr = sr * (1 + 0.22 * fbm(c + 3, 1.6 * std::cos(ang), 1.6 * std::sin(ang), 3));
+      const double rr = sr * (1 + 0.3 * fbm(c + 3, 2.4 * std::cos(ang), 2.4 * std::sin(ang), 4) +
+                              0.06 * fbm(c + 8, px / 12, py / 12, 2));
       const double q = std::hypot(px - sx, py - sy) / rr;
       if (q < 1.25) {
         const double inside = smoothstep(1.02, 0.9, q);
@@ -145,7 +154,7 @@ Image corroded_tube_crack(int w, int h, double field_um, uint64_t seed) {
         z += inside * 2.5 * fbm(c + 4, px / 6, py / 6, 3);
         // Bare metal with scratches where the scale was knocked off, dark
         // oxide towards the rim.
-        const double bare = smoothstep(0.9, 0.45, q) * smoothstep(-0.45, 0.1, fbm(c + 5, px / 12, py / 12, 4));
+        const double bare = smoothstep(0.95, 0.35, q) * smoothstep(-0.25, 0.25, fbm(c + 5, px / 22, py / 22, 4));
         const double scratch = std::sin((px * 0.94 + py * 0.34) / 2.2 + 3 * fbm(c + 6, px / 40, py / 40, 2));
         z += inside * bare * 0.8 * scratch;
         const Rgb base = lerp(scale_dark, metal, static_cast<float>(bare * (0.85 + 0.15 * scratch)));
@@ -159,7 +168,7 @@ Image corroded_tube_crack(int w, int h, double field_um, uint64_t seed) {
         col = lerp(col, rust, static_cast<float>(0.55 * stain));
         const double open = smoothstep(0.6, -0.6, cd);
         z -= 22 * open + 2.0 * std::exp(-std::max(0.0, cd) / 2.0);
-        col = lerp(col, rgb8(14, 10, 8), static_cast<float>(open));
+        col = lerp(col, rgb8(30, 18, 12), static_cast<float>(open));
         gloss *= 1 - open;
       }
       s.height(x, y) = static_cast<float>(z);

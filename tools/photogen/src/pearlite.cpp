@@ -26,7 +26,7 @@ double PearliteColony::cementite_cover(double x, double y) const {
 double PearliteColony::reflectance(double x, double y) const {
   const double dark = cementite_cover(x, y);
   // Etched ferrite between the plates is darker than free ferrite.
-  return std::clamp(0.5 - 0.45 * etch * dark - 0.1 * (etch - 1.0), 0.0, 1.0);
+  return std::clamp(0.44 - 0.4 * etch * dark - 0.12 * (etch - 1.0), 0.0, 1.0);
 }
 
 Image ferrite_pearlite(int w, int h, double field_um, uint64_t seed) {
@@ -56,7 +56,7 @@ Image ferrite_pearlite(int w, int h, double field_um, uint64_t seed) {
     const double a = rng.uniform(0, 3.14159265358979);
     c.nx = std::cos(a);
     c.ny = std::sin(a);
-    c.spacing = std::clamp(rng.lognormal(0.45, 0.35), 0.22, 1.1) * pu;
+    c.spacing = std::clamp(rng.lognormal(0.55, 0.35), 0.25, 1.2) * pu;
     c.bend = rng.uniform(0.4, 1.6);
     c.bend_scale = rng.uniform(1.5, 4) * pu;
     c.etch = rng.uniform(0.75, 1.2);
@@ -88,7 +88,8 @@ Image ferrite_pearlite(int w, int h, double field_um, uint64_t seed) {
     for (int x = 0; x < W; ++x) {
       const size_t i = cm.index(x, y);
       const int id = cm.id[i], id2 = cm.id2[i];
-      double v = ferrite[id] ? tone[id] : colony[colonies.locate(x + 0.5, y + 0.5).id].reflectance(x + 0.5, y + 0.5);
+      double v = ferrite[id] ? tone[id] * (1.0 + 0.012 * fbm(eseed + 7, x / (1.5 * pu), y / (1.5 * pu), 2))
+                             : colony[colonies.locate(x + 0.5, y + 0.5).id].reflectance(x + 0.5, y + 0.5);
       // Uneven etching and polishing over the section.
       v *= 1.0 + 0.03 * fbm(eseed, x / (25 * pu), y / (25 * pu), 2);
       if (id2 >= 0) {
@@ -110,7 +111,7 @@ Image ferrite_pearlite(int w, int h, double field_um, uint64_t seed) {
       refl(x, y) = ferrite[id] ? Rgb(fv, fv, fv) : Rgb(fv * 1.02f, fv, fv * 0.95f);
     }
   OpticsParams op;
-  op.psf_sigma_um = 0.2;
+  op.psf_sigma_um = 0.13;
   op.lamp = Rgb(1.0f, 0.95f, 0.86f);
   return optical_capture(std::move(refl), w, h, w / field_um, S, rng, op);
 }
