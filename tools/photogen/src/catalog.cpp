@@ -283,32 +283,33 @@ std::vector<Output> scene_stereo() { return {jpg("TFormLMStereomikro.jpg", stere
 
 }  // namespace
 
+// Costliest scenes first, so that the worker threads finish together.
 const std::vector<Scene>& scenes() {
   static const std::vector<Scene> list = {
-      {"title", scene_title},
-      {"sem-workplace", scene_sem_workplace},
-      {"sem-column", scene_sem_column},
-      {"sem-open-chamber", scene_sem_open},
-      {"sem-detectors", scene_sem_detectors},
-      {"lm-bench", scene_lm_bench},
-      {"lm-sample", scene_lm_sample},
-      {"stereo-microscope", scene_stereo},
-      {"weld", scene_weld},
-      {"fracture-austenitic", scene_avt_aus},
-      {"fracture-mixed", scene_avt_misch},
+      {"crni-sem", scene_rem_crni},
       {"fracture-ductile", scene_avt_duk},
-      {"fracture-cleavage", scene_avt_spa},
-      {"raster-cleavage", scene_rem_raster},
-      {"c45-normalised", scene_lm45_normalised},
+      {"fracture-mixed", scene_avt_misch},
+      {"fracture-austenitic", scene_avt_aus},
       {"c45-tempered", scene_lm45_tempered},
+      {"fracture-cleavage", scene_avt_spa},
+      {"c45-normalised", scene_lm45_normalised},
+      {"cast-iron", scene_rem_edx},
       {"crni-twins", scene_lmcrni_twins},
       {"crni-carbides", scene_lmcrni_carbides},
-      {"crni-sem", scene_rem_crni},
-      {"cast-iron", scene_rem_edx},
+      {"lm-sample", scene_lm_sample},
+      {"lm-bench", scene_lm_bench},
+      {"stereo-microscope", scene_stereo},
       {"tube-crack", scene_makro_st2},
-      {"tube-deposit", scene_makro_st3},
       {"chromium-steel-deposit", scene_makro_cr2},
+      {"sem-workplace", scene_sem_workplace},
+      {"tube-deposit", scene_makro_st3},
+      {"sem-column", scene_sem_column},
+      {"raster-cleavage", scene_rem_raster},
+      {"sem-detectors", scene_sem_detectors},
+      {"sem-open-chamber", scene_sem_open},
       {"porous-deposit", scene_makro_cr3},
+      {"weld", scene_weld},
+      {"title", scene_title},
   };
   return list;
 }
