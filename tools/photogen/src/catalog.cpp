@@ -18,8 +18,8 @@
 
 namespace pg {
 
-const std::vector<PictureSpec>& picture_list() {
-  static const std::vector<PictureSpec> list = {
+const std::vector<PictureEntry>& picture_list() {
+  static const std::vector<PictureEntry> list = {
       {"TFormHaupt.jpg", 1078, 768},
       {"TFormAvTAus.jpg", 700, 440},
       {"TFormAvTMisch.jpg", 700, 440},
@@ -70,8 +70,8 @@ const std::vector<PictureSpec>& picture_list() {
 // the stereo views at about 40:1 on the screen; the light micrographs of the
 // carbon steel at 1000:1, of the austenitic steel at about 300:1; the
 // chromium-nickel SEM pictures at about 1000:1.
-const std::vector<ScaleBarSpec>& scale_bars() {
-  static const std::vector<ScaleBarSpec> list = {
+const std::vector<ScaleBarEntry>& scale_bars() {
+  static const std::vector<ScaleBarEntry> list = {
       {"TFormAvTAus.jpg", 60, 10},       {"TFormAvTMisch.jpg", 500, 100},  {"TFormAvTDuk.jpg", 500, 100},
       {"TFormAvTSpa.jpg", 250, 50},      {"TFormMakroSt2.jpg", 2000, 200}, {"TFormMakroSt3.jpg", 2000, 200},
       {"TFormMakroCr2.jpg", 2000, 200},  {"TFormMakroCr3.jpg", 2000, 200}, {"TFormLM45C2.jpg", 110, 10},
@@ -81,7 +81,7 @@ const std::vector<ScaleBarSpec>& scale_bars() {
   return list;
 }
 
-const ScaleBarSpec& scale_bar(const std::string& file) {
+const ScaleBarEntry& scale_bar(const std::string& file) {
   for (const auto& s : scale_bars())
     if (s.file == file) return s;
   throw std::out_of_range("no scale bar for " + file);
@@ -106,7 +106,7 @@ std::vector<Output> fracture_page(const std::string& page, const std::string& th
   Image page_img(kFractureW, kFractureH);
   paste(page_img, micrograph, 0, 0);
   const Font font(Weight::Regular, 17);
-  const ScaleBarSpec& sb = scale_bar(page);
+  const ScaleBarEntry& sb = scale_bar(page);
   const Magnification mag{sb.field_um, kFractureW};
   draw_data_strip(page_img, font, kStripH, steel, grade, bar_pixels(mag, sb.bar_um), format_length(sb.bar_um));
   std::vector<Output> out;
@@ -160,7 +160,7 @@ std::vector<Output> with_copy(const std::string& page, const std::string& small,
 
 void light_bar(Image& img, const std::string& file) {
   const Font font(Weight::Bold, 17);
-  const ScaleBarSpec& sb = scale_bar(file);
+  const ScaleBarEntry& sb = scale_bar(file);
   const Magnification mag{sb.field_um, img.width()};
   draw_scale_bar(img, font, BarStyle::LightMicroscope, img.width() - 22, img.height() - 18,
                  bar_pixels(mag, sb.bar_um), format_length(sb.bar_um));
@@ -208,7 +208,7 @@ void micrograph_label(Image& img, const Font& font, const std::string& text, dou
 }
 
 std::vector<Output> scene_rem_crni() {
-  const ScaleBarSpec& sb = scale_bar("TFormREMCrNi2.jpg");
+  const ScaleBarEntry& sb = scale_bar("TFormREMCrNi2.jpg");
   CrNiSemField f = crni_sem_field(kPageW, kPageH, sb.field_um, 0xC0CE01);
   const Font label(Weight::Bold, 22);
   const Font bar(Weight::Bold, 18);
@@ -234,7 +234,7 @@ std::vector<Output> scene_rem_edx() { return {jpg("TFormREMEDX.jpg", grey_cast_i
 using MacroView = Image (*)(int, int, double, uint64_t);
 
 std::vector<Output> macro_page(const std::string& page, const std::string& small, MacroView view, uint64_t seed) {
-  const ScaleBarSpec& sb = scale_bar(page);
+  const ScaleBarEntry& sb = scale_bar(page);
   Image img = view(kPageW, kPageH, sb.field_um, seed);
   const Font bar(Weight::Bold, 18);
   const Magnification mag{sb.field_um, img.width()};

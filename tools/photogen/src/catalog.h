@@ -10,25 +10,25 @@
 
 namespace pg {
 
-struct PictureSpec {
+struct PictureEntry {
   std::string file;  // file name in the photo folder
   int width;
   int height;
 };
 
 // All 42 pictures, in a fixed order.
-const std::vector<PictureSpec>& picture_list();
+const std::vector<PictureEntry>& picture_list();
 
 // A picture with a burned-in scale bar: the width of the field it shows and
 // the length the bar stands for.
-struct ScaleBarSpec {
+struct ScaleBarEntry {
   std::string file;
   double field_um;
   double bar_um;
 };
-const std::vector<ScaleBarSpec>& scale_bars();
+const std::vector<ScaleBarEntry>& scale_bars();
 // The entry of one file; throws if the picture has no bar.
-const ScaleBarSpec& scale_bar(const std::string& file);
+const ScaleBarEntry& scale_bar(const std::string& file);
 
 // One rendered picture ready for encoding.
 struct Output {
