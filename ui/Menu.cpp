@@ -1,5 +1,7 @@
 #include "ui/Menu.h"
 
+#include <algorithm>
+
 #include "ui/Form.h"
 
 namespace ui {
@@ -73,6 +75,14 @@ bool MainMenu::hasVisibleItems() const {
     for (MenuItem* i : items_)
         if (i->visible()) return true;
     return false;
+}
+
+void MainMenu::moveTo(MenuItem& item, size_t position) {
+    auto it = std::find(items_.begin(), items_.end(), &item);
+    if (it == items_.end()) return;
+    items_.erase(it);
+    items_.insert(items_.begin() + static_cast<long>(std::min(position, items_.size())), &item);
+    owner_.menuChanged();
 }
 
 std::string menuText(const std::string& caption) {

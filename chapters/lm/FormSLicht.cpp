@@ -18,6 +18,7 @@ TFormSLicht::TFormSLicht(ui::Application& app) : TopicForm(app, kFrame) {
     font.height = -14;
     // The invisible Esc item of this window is captioned like its name.
     ESC1.setCaption("ESCAPE");
+    MainMenu1.moveTo(ESC1, 0);  // this window lists its Esc item first
     StatusBar1->font.bold = true;
     StatusBar1->font.height = -18;
     StatusBar1->color = ui::clSilver;

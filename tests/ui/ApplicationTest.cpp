@@ -171,3 +171,26 @@ TEST(Paint, ClientAreaExcludesFixedFrameMetrics) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Menu, ItemsCanBeMovedAndAmpersandsAreShownAsAccelerators) {
+    ui::Application app(800, 600);
+    testforms::Recorder f(app, "F", nullptr);
+    ui::MenuItem extra(f.menu1, "Extra1", "E&xtra");
+    auto names = [&] {
+        std::string s;
+        for (ui::MenuItem* i : f.menu1.items()) s += i->name() + " ";
+        return s;
+    };
+    EXPECT_EQ(names(), "Ende1 ESC1 Extra1 ");
+    f.menu1.moveTo(f.ESC1, 0);
+    EXPECT_EQ(names(), "ESC1 Ende1 Extra1 ");
+    f.menu1.moveTo(f.ESC1, 99);
+    EXPECT_EQ(names(), "Ende1 Extra1 ESC1 ");
+    EXPECT_EQ(ui::menuText("Sto&pp"), "Stopp");
+    EXPECT_EQ(ui::menuText("A && B"), "A & B");
+    EXPECT_EQ(f.menu1.findShortCut(ui::ShortCut::Escape), &f.ESC1);
+}
+
+}  // namespace
