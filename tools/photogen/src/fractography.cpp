@@ -54,55 +54,53 @@ Image finish(Field se, int w, int h, Rng& rng, const ScanParams& sp) {
 }
 }  // namespace
 
-Image fracture_fine_dimples(int w, int h, double field_um, uint64_t seed) {
+namespace {
+// A dimple fracture: large dimples with finer secondary dimples on their walls.
+struct DimpleRecipe {
+  double median_um;       // diameter of the large dimples
+  double sigma;           // lognormal spread of their sizes
+  double inclusion_chance;
+  double relief;
+  double fine_median_um;  // the secondary dimples
+  double fine_sigma;
+  double fine_depth;
+  double noise;           // shot noise of the scan
+};
+
+Image dimple_fracture(int w, int h, double field_um, uint64_t seed, const DimpleRecipe& r) {
   Rng rng(seed);
   const double px_um = kSuper * w / field_um;
   DimpleParams dp;
-  dp.median_diameter = 2.2 * px_um;
-  dp.sigma = 0.42;
-  dp.inclusion_chance = 0.05;
-  dp.relief = 0.5;
+  dp.median_diameter = r.median_um * px_um;
+  dp.sigma = r.sigma;
+  dp.inclusion_chance = r.inclusion_chance;
+  dp.relief = r.relief;
   Field yield(kSuper * w, kSuper * h, 1.0f);
   Field z = dimple_heights(kSuper * w, kSuper * h, rng, dp, &yield);
-  // Finer secondary dimples on the walls of the larger ones.
   DimpleParams fine = dp;
-  fine.median_diameter = 0.7 * px_um;
-  fine.depth = 0.35;
+  fine.median_diameter = r.fine_median_um * px_um;
+  fine.sigma = r.fine_sigma;
+  fine.depth = r.fine_depth;
   fine.inclusion_chance = 0;
   fine.relief = 0;
   const Field z2 = dimple_heights(kSuper * w, kSuper * h, rng, fine);
   for (size_t i = 0; i < z.data().size(); ++i) z.data()[i] += z2.data()[i];
   const Field s = render_se(z, dimple_se(dp.median_diameter), &yield);
   ScanParams sp;
-  sp.noise = 0.06;
+  sp.noise = r.noise;
   sp.gamma = 0.75;
   sp.black = 0.07f;
   return finish(s, w, h, rng, sp);
 }
+}  // namespace
+
+Image fracture_fine_dimples(int w, int h, double field_um, uint64_t seed) {
+  return dimple_fracture(w, h, field_um, seed, DimpleRecipe{2.2, 0.42, 0.05, 0.5, 0.7, 0.42, 0.35, 0.06});
+}
 
 Image fracture_dimples(int w, int h, double field_um, uint64_t seed) {
-  Rng rng(seed);
-  const double px_um = kSuper * w / field_um;
-  DimpleParams dp;
-  dp.median_diameter = 14 * px_um;
-  dp.sigma = 0.6;
-  dp.inclusion_chance = 0.12;
-  dp.relief = 0.6;
-  Field yield(kSuper * w, kSuper * h, 1.0f);
-  Field z = dimple_heights(kSuper * w, kSuper * h, rng, dp, &yield);
-  DimpleParams fine = dp;
-  fine.median_diameter = 4 * px_um;
-  fine.sigma = 0.4;
-  fine.depth = 0.3;
-  fine.inclusion_chance = 0;
-  fine.relief = 0;
-  const Field z2 = dimple_heights(kSuper * w, kSuper * h, rng, fine);
-  for (size_t i = 0; i < z.data().size(); ++i) z.data()[i] += z2.data()[i];
-  const Field s = render_se(z, dimple_se(dp.median_diameter), &yield);
-  ScanParams sp;
-  sp.gamma = 0.75;
-  sp.black = 0.07f;
-  return finish(s, w, h, rng, sp);
+  return dimple_fracture(w, h, field_um, seed,
+                         DimpleRecipe{14, 0.6, 0.12, 0.6, 4, 0.4, 0.3, ScanParams{}.noise});
 }
 
 Image fracture_mixed(int w, int h, double field_um, uint64_t seed) {
