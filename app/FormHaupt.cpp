@@ -1,5 +1,7 @@
 #include "app/FormHaupt.h"
 
+#include "app/FormInfo.h"
+#include "app/FormMetallo.h"
 #include "frame/Frame.h"
 #include "frame/Layout.h"
 #include "frame/Photo.h"
@@ -97,7 +99,7 @@ void TFormHaupt::Programmstarten1Click() {
     TitleCenterY = div(application().screenHeight(), 2) - 50;
     resetRings();
     Refresh();
-    if (ui::Form* overview = application().findForm("TFormMetallo")) overview->ShowModal();
+    if (TFormMetallo* overview = frame::findWindow<TFormMetallo>(application())) overview->ShowModal();
 }
 
 void TFormHaupt::Programmbeenden1Click() { Close(); }
@@ -105,7 +107,7 @@ void TFormHaupt::Programmbeenden1Click() { Close(); }
 void TFormHaupt::ESC1Click() { Close(); }
 
 void TFormHaupt::Info1Click() {
-    if (ui::Form* info = application().findForm("TFormInfo")) info->ShowModal();
+    if (TFormInfo* info = frame::findWindow<TFormInfo>(application())) info->ShowModal();
 }
 
 }  // namespace app

@@ -1,8 +1,10 @@
 #include "app/FormMetallo.h"
 
+#include "app/FormHaupt.h"
 #include "frame/Backdrop.h"
 #include "frame/Frame.h"
 #include "frame/Layout.h"
+#include "frame/TopicForm.h"
 
 namespace app {
 
@@ -170,9 +172,7 @@ void TFormMetallo::BlauClick() {
 
 void TFormMetallo::closeOverview() {
     // The title window plays its animation again when it is uncovered.
-    if (ui::Form* title = application().findForm("TFormHaupt"))
-        for (ui::Timer* t : title->timers())
-            if (t->name() == "TimerSTart") t->setEnabled(true);
+    if (TFormHaupt* title = frame::findWindow<TFormHaupt>(application())) title->TimerSTart.setEnabled(true);
     Close();
 }
 

@@ -16,6 +16,8 @@ TopicForm::TopicForm(ui::Application& app, const FrameSpec& spec)
     escapeItem(*this, ESC1);
 }
 
+void TopicForm::placeSizeOnly(Pattern p) { apply(*this, place(p, screenWidth(), screenHeight())); }
+
 void TopicForm::placeBy(Pattern p) {
     const Placement pl = place(p, screenWidth(), screenHeight());
     ScaleX = pl.scale.x;

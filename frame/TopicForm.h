@@ -39,6 +39,9 @@ public:
 
     // Sizes and places the window by a pattern and takes over the pattern's scale.
     void placeBy(Pattern p);
+    // Sizes and places the window by a pattern; the window draws in plain pixels and
+    // keeps its scale of 1.
+    void placeSizeOnly(Pattern p);
     int X(double d) const { return Round(d * ScaleX); }
     int Y(double d) const { return Round(d * ScaleY); }
     int screenWidth() const { return application().screenWidth(); }

@@ -34,6 +34,7 @@ void Application::create(Form& f) {
     forms_.push_back(&f);
     EventScope scope(*this, eventDepth_);
     f.scaleLayout(f.designPPI);
+    f.loaded();
     f.FormCreate();
 }
 
@@ -143,16 +144,12 @@ void Application::close(Form& f) {
     }
 }
 
+// The form that becomes active when the active one goes: the topmost that takes input
+// (the innermost modal form or one shown beside it).
 Form* Application::topEnabled() const {
-    if (!modalFrames_.empty()) {
-        // The form below a closed window is the innermost modal form or one shown beside it.
-        for (auto it = zorder_.rbegin(); it != zorder_.rend(); ++it)
-            if ((*it)->enabled()) return *it;
-        return modalFrames_.back().form;
-    }
     for (auto it = zorder_.rbegin(); it != zorder_.rend(); ++it)
         if ((*it)->enabled()) return *it;
-    return nullptr;
+    return modalFrames_.empty() ? nullptr : modalFrames_.back().form;
 }
 
 void Application::activate(Form& f) {

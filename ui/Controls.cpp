@@ -8,11 +8,6 @@
 namespace ui {
 
 namespace {
-int mulDiv(int v, int num, int den) {
-    const long long p = static_cast<long long>(v) * num;
-    return static_cast<int>(p >= 0 ? (p + den / 2) / den : -((-p + den / 2) / den));
-}
-
 raster::Target targetFor(Form& f, const Rect& clip) {
     raster::Bitmap* b = f.canvasBitmap();
     Rect c = clip.intersected(Rect{0, 0, b->width, b->height});
@@ -148,10 +143,18 @@ void Shape::paint(const Rect& clip) {
 // ---- Label
 
 Label::Label(Form& owner, std::string name, std::string caption, Panel* parent)
-    : Control(owner, std::move(name), parent), caption_(std::move(caption)) {
-    if (parent) font = parent->font;
-    else font = owner.font;
+    : Control(owner, std::move(name), parent), caption_(std::move(caption)) {}
+
+const Font& Label::font() const {
+    if (!parentFont_) return font_;
+    return parent_ ? parent_->font : owner_.font;
+}
+
+void Label::setFont(const Font& f) {
+    font_ = f;
+    parentFont_ = false;
     adjustSize();
+    invalidate();
 }
 
 void Label::setCaption(std::string c) {
@@ -164,8 +167,8 @@ void Label::setCaption(std::string c) {
 
 void Label::adjustSize() {
     if (!autoSize) return;
-    width_ = text::textWidth(font, caption_);
-    height_ = text::metrics(font).cellHeight();
+    width_ = text::textWidth(font(), caption_);
+    height_ = text::metrics(font()).cellHeight();
 }
 
 void Label::paint(const Rect& clip) {
@@ -176,13 +179,12 @@ void Label::paint(const Rect& clip) {
         const TColor bg = parentColor ? (parent_ ? parent_->color : owner_.color()) : color;
         raster::fillRect(t, r, toPixel(bg), raster::PenMode::Copy);
     }
-    text::drawText(t, r.left, r.top, font, caption_, false, 0);
+    text::drawText(t, r.left, r.top, font(), caption_, false, 0);
 }
 
 void Label::scaleLayout(int num, int den) {
     Control::scaleLayout(num, den);
-    font.height = mulDiv(font.height, num, den);
-    adjustSize();
+    if (!parentFont_) font_.height = mulDiv(font_.height, num, den);
 }
 
 // ---- Panel

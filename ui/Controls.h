@@ -56,6 +56,8 @@ public:
     virtual void paint(const Rect& clip) = 0;
     // Stored layouts are scaled by screen resolution / design resolution when loaded.
     virtual void scaleLayout(int num, int den);
+    // Runs once the layout is loaded and scaled, before the form's create handler.
+    virtual void loaded() {}
     void invalidate();
 
 protected:
@@ -112,17 +114,22 @@ public:
 
     std::string caption() const { return caption_; }
     void setCaption(std::string c);
-    Font font;
+    // A label shows its parent's font (the panel's or the form's) until it gets its own.
+    const Font& font() const;
+    void setFont(const Font& f);
     bool parentColor = true;
     TColor color = clBtnFace;
     bool transparent = false;
     bool autoSize = true;
     void paint(const Rect& clip) override;
     void scaleLayout(int num, int den) override;
+    void loaded() override { adjustSize(); }
     void adjustSize();
 
 private:
     std::string caption_;
+    Font font_;
+    bool parentFont_ = true;
 };
 
 class Panel : public Control {

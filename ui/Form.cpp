@@ -160,8 +160,11 @@ Cursor Form::cursorAt(int x, int y) const {
 void Form::scaleLayout(int designPPI) {
     if (designPPI <= 0 || designPPI == kScreenPPI) return;
     for (Control* c : controls_) c->scaleLayout(kScreenPPI, designPPI);
-    const long long h = static_cast<long long>(font.height) * kScreenPPI;
-    font.height = static_cast<int>(h >= 0 ? (h + designPPI / 2) / designPPI : -((-h + designPPI / 2) / designPPI));
+    font.height = mulDiv(font.height, kScreenPPI, designPPI);
+}
+
+void Form::loaded() {
+    for (Control* c : controls_) c->loaded();
 }
 
 }  // namespace ui

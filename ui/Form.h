@@ -92,6 +92,8 @@ public:
     bool needsPaint() const { return !invalid_.empty(); }
     // Multiplies positions, sizes and font heights of the stored layout by num/den.
     void scaleLayout(int designPPI);
+    // Tells the controls that the layout is complete (labels size themselves).
+    void loaded();
 
     // Handlers; a window overrides those it has.
     virtual void FormCreate() {}

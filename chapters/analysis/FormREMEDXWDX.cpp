@@ -19,9 +19,7 @@ TFormREMEDXWDX::TFormREMEDXWDX(ui::Application& app) : TopicForm(app, kFrame) {
 }
 
 void TFormREMEDXWDX::FormCreate() {
-    // Only the size and place follow the screen; this window draws in plain pixels
-    // and keeps no layout scale.
-    frame::apply(*this, frame::place(frame::Pattern::UpTo1024Inclusive, screenWidth(), screenHeight()));
+    placeSizeOnly(frame::Pattern::UpTo1024Inclusive);
 }
 
 }  // namespace chapters

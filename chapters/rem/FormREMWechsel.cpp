@@ -19,9 +19,7 @@ TFormREMWechsel::TFormREMWechsel(ui::Application& app) : TopicForm(app, kFrame) 
 }
 
 void TFormREMWechsel::FormCreate() {
-    // Only the size and place follow the screen; this window draws in plain pixels
-    // and keeps no layout scale.
-    frame::apply(*this, frame::place(frame::Pattern::UpTo1024Exclusive, screenWidth(), screenHeight()));
+    placeSizeOnly(frame::Pattern::UpTo1024Exclusive);
 }
 
 }  // namespace chapters

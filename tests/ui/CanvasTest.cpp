@@ -195,3 +195,23 @@ TEST(Layout, StoredLayoutScalesByScreenOverDesignResolution) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Layout, LabelsShowTheirPanelsFontUntilTheyGetTheirOwn) {
+    ui::Application app(800, 600);
+    testforms::Recorder f(app, "F", nullptr);
+    ui::Panel panel(f, "Panel");
+    ui::Label onPanel(f, "L1", "Vergrößerung", &panel);
+    ui::Label own(f, "L2", "Vergrößerung", &panel);
+    panel.font.height = 30;  // set after the labels were made, as a stored layout may
+    own.setFont(ui::Font{});
+    f.designPPI = 120;
+    app.create(f);
+    EXPECT_EQ(onPanel.font().height, 24);  // the panel's 30, scaled from 120 to 96 pixels per inch
+    EXPECT_EQ(onPanel.height(), 24);
+    EXPECT_GT(onPanel.width(), own.width());
+    EXPECT_EQ(own.font().height, -9);  // its own -11, scaled
+}
+
+}  // namespace

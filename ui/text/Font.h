@@ -7,6 +7,13 @@
 
 namespace ui {
 
+// v * num / den rounded to the nearest integer (halves away from zero), as layouts
+// are scaled from their design resolution.
+inline int mulDiv(int v, int num, int den) {
+    const long long p = static_cast<long long>(v) * num;
+    return static_cast<int>(p >= 0 ? (p + den / 2) / den : -((-p + den / 2) / den));
+}
+
 // Pixels per inch of the screen the program lays itself out for.
 constexpr int kScreenPPI = 96;
 
