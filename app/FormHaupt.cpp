@@ -32,7 +32,7 @@ TFormHaupt::TFormHaupt(ui::Application& app)
     PaintBoxStart.OnPaint = [this] { PaintBoxStartPaint(); };
     Image1.setAlign(ui::Align::Client);
     Image1.stretch = true;
-    Image1.setPicture(frame::loadPhoto("TFormHaupt.jpg", 1078, 768));
+    Image1.setPicture(frame::loadPhoto(kPhotos[0]));
     ESC1.setVisible(false);
     ESC1.OnClick = [this] { ESC1Click(); };
     Programmbeenden1.OnClick = [this] { Programmbeenden1Click(); };

@@ -2,6 +2,7 @@
 // grows from the screen centre and ends with the title in three lines.
 #pragma once
 
+#include "frame/Photo.h"
 #include "ui/Application.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -13,6 +14,8 @@ namespace app {
 class TFormHaupt : public ui::Form {
 public:
     static constexpr const char* kClassName = "TFormHaupt";
+    // The title background.
+    static constexpr frame::PhotoSpec kPhotos[] = {{"TFormHaupt.jpg", 1078, 768}};
     explicit TFormHaupt(ui::Application& app);
 
     // Layout

@@ -3,7 +3,8 @@
 namespace app {
 
 namespace {
-const frame::FrameSpec kFrame{TFormInfo::kClassName, "Information", frame::kDesign120, 0xDD3200};
+const frame::FrameSpec kFrame{
+    .className = TFormInfo::kClassName, .caption = "Information", .designPPI = frame::kDesign120, .color = 0xDD3200};
 }  // namespace
 
 TFormInfo::TFormInfo(ui::Application& app)

@@ -5,6 +5,7 @@
 #include "frame/Frame.h"
 #include "frame/Layout.h"
 #include "frame/TopicForm.h"
+#include "chapters/Chapters.h"
 
 namespace app {
 
@@ -16,58 +17,63 @@ struct ChapterEntry {
     int menu;  // 0 Makroskopie, 1 Lichtmikroskopie, 2 Rasterelektronenmikroskop, 3 Mikrobereichsanalysen
     const char* name;
     const char* caption;
-    const char* target;
+    ui::Form* (*target)(ui::Application&);
     bool modal;
 };
 
+template <class T>
+ui::Form* windowOf(ui::Application& app) {
+    return frame::findWindow<T>(app);
+}
+
 // Every item opens one window; two case studies stay open beside the overview.
 const ChapterEntry kChapterItems[] = {
-    {0, "Allgemeines1", "Einleitung", "TFormMakroEin", true},
-    {0, "BilderfassungmitStereomikroskop1", "Bilderfassung mit dem Stereomikroskop", "TFormMakroAuf", true},
-    {0, "Stereomikroskop1", "Stereomikroskop", "TFormLMStereomikro", true},
-    {0, "KorrosionimunlegiertenStahl1", "Korrosion an einem unlegierten Stahl", "TFormMakroSt1", false},
+    {0, "Allgemeines1", "Einleitung", &windowOf<chapters::TFormMakroEin>, true},
+    {0, "BilderfassungmitStereomikroskop1", "Bilderfassung mit dem Stereomikroskop", &windowOf<chapters::TFormMakroAuf>, true},
+    {0, "Stereomikroskop1", "Stereomikroskop", &windowOf<chapters::TFormLMStereomikro>, true},
+    {0, "KorrosionimunlegiertenStahl1", "Korrosion an einem unlegierten Stahl", &windowOf<chapters::TFormMakroSt1>, false},
     {0, "UntersuchungenaneinemferritischenChromstahl1", "Untersuchungen an einem ferritischen Chromstahl",
-     "TFormMakroCr1", false},
-    {1, "Allgemeines2", "Möglichkeiten und Probenpräparation", "TFormLMEin", true},
-    {1, "ArbeitsschrittederProbenprparation1", "Arbeitsschritte der Probenpräparation", "TFormPPSchritte", true},
-    {1, "BedeutungdesGefges1", "Bedeutung des Gefüges", "TFormGPG", true},
+     &windowOf<chapters::TFormMakroCr1>, false},
+    {1, "Allgemeines2", "Möglichkeiten und Probenpräparation", &windowOf<chapters::TFormLMEin>, true},
+    {1, "ArbeitsschrittederProbenprparation1", "Arbeitsschritte der Probenpräparation", &windowOf<chapters::TFormPPSchritte>, true},
+    {1, "BedeutungdesGefges1", "Bedeutung des Gefüges", &windowOf<chapters::TFormGPG>, true},
     {1, "StrahlenganganeinerpoliertenundgetztenProbe1", "Strahlengang an einer polierten und geätzten Probe",
-     "TFormSLicht", true},
-    {1, "GrenzenderLichtmikroskopie1", "Grenzen der Lichtmikroskopie", "TFormLMEin2", true},
-    {1, "Wellenlngenbereiche1", "Nuztzbare Wellenlängenbereiche in der Mikroskopie und Analytik ", "TFormEWELLENL",
+     &windowOf<chapters::TFormSLicht>, true},
+    {1, "GrenzenderLichtmikroskopie1", "Grenzen der Lichtmikroskopie", &windowOf<chapters::TFormLMEin2>, true},
+    {1, "Wellenlngenbereiche1", "Nuztzbare Wellenlängenbereiche in der Mikroskopie und Analytik ", &windowOf<chapters::TFormEWELLENL>,
      true},
-    {1, "Lichtwelle1", "Schematische Darstellung eines Lichtmikroskopes", "TFormLMSchema", true},
-    {1, "LichtmikroskopischeEinrichtung1", "Lichtmikroskopische Einrichtung", "TFormLMEinrichtungen", true},
-    {1, "Mikroskopeinrichtung1", "Lichtmikroskop", "TFormLMMikro", true},
-    {1, "Lichtmikroskop1", "Lichtmikroskop mit Probe", "TFormLMLichtmikro", true},
-    {1, "AufnahmenCK451", "Aufnahmen:  CK45", "TFormLM45C1", true},
-    {1, "AufnahmenAustenitischerChromNickelstahl1", "Aufnahmen:  Austenitischer Chrom-Nickel-Stahl", "TFormLMCrNi1",
+    {1, "Lichtwelle1", "Schematische Darstellung eines Lichtmikroskopes", &windowOf<chapters::TFormLMSchema>, true},
+    {1, "LichtmikroskopischeEinrichtung1", "Lichtmikroskopische Einrichtung", &windowOf<chapters::TFormLMEinrichtungen>, true},
+    {1, "Mikroskopeinrichtung1", "Lichtmikroskop", &windowOf<chapters::TFormLMMikro>, true},
+    {1, "Lichtmikroskop1", "Lichtmikroskop mit Probe", &windowOf<chapters::TFormLMLichtmikro>, true},
+    {1, "AufnahmenCK451", "Aufnahmen:  CK45", &windowOf<chapters::TFormLM45C1>, true},
+    {1, "AufnahmenAustenitischerChromNickelstahl1", "Aufnahmen:  Austenitischer Chrom-Nickel-Stahl", &windowOf<chapters::TFormLMCrNi1>,
      true},
-    {2, "Grundlagen3", "Einleitung", "TFormREMEin", true},
-    {2, "Gesamtdarstellung1", "REM-Bild: Gesamtübersicht", "TFormREMBGes", true},
-    {2, "Vakuumkammer1", "REM-Bild: Vakuumkammer", "TFormREMBVAk", true},
-    {2, "ProbeinderVakuumkammer1", "REM-Bild: Vakuumkammer mit einer Probe", "TFormREMBProbe", true},
-    {2, "Detektoren1", "REM Bild: Detektoren", "TFormREMBDet", true},
-    {2, "StrahlengangbeimREM1", "Strahlengang beim REM", "TFormREMRaster", true},
-    {2, "Wechselwirkungen1", "Wechselwirkungen und Detektoren", "TFormREMWechsel", true},
+    {2, "Grundlagen3", "Einleitung", &windowOf<chapters::TFormREMEin>, true},
+    {2, "Gesamtdarstellung1", "REM-Bild: Gesamtübersicht", &windowOf<chapters::TFormREMBGes>, true},
+    {2, "Vakuumkammer1", "REM-Bild: Vakuumkammer", &windowOf<chapters::TFormREMBVAk>, true},
+    {2, "ProbeinderVakuumkammer1", "REM-Bild: Vakuumkammer mit einer Probe", &windowOf<chapters::TFormREMBProbe>, true},
+    {2, "Detektoren1", "REM Bild: Detektoren", &windowOf<chapters::TFormREMBDet>, true},
+    {2, "StrahlengangbeimREM1", "Strahlengang beim REM", &windowOf<chapters::TFormREMRaster>, true},
+    {2, "Wechselwirkungen1", "Wechselwirkungen und Detektoren", &windowOf<chapters::TFormREMWechsel>, true},
     {2, "WechselwirkungenzwischendemElektronenstrahlundderMaterie1",
-     "Wechselwirkungen zwischen dem Elektronenstrahl und der Materie", "TFormREMEW", true},
-    {2, "SEDetektor2", "Sekundärelektronendetektor (SE-Detektor)", "TFormREMSEEin", true},
-    {2, "SEDetektor1", "Schema eines SE-Detektor", "TFormREMSE", true},
-    {2, "Rckstreuelektronendetektor1", "Rückstreuelektronendetektor (BSE-Detektor)", "TFormREMBSEEin", true},
-    {2, "BSEDetektor1", "Schema eines BSE-Detektor", "TFormREMBSE", true},
+     "Wechselwirkungen zwischen dem Elektronenstrahl und der Materie", &windowOf<chapters::TFormREMEW>, true},
+    {2, "SEDetektor2", "Sekundärelektronendetektor (SE-Detektor)", &windowOf<chapters::TFormREMSEEin>, true},
+    {2, "SEDetektor1", "Schema eines SE-Detektor", &windowOf<chapters::TFormREMSE>, true},
+    {2, "Rckstreuelektronendetektor1", "Rückstreuelektronendetektor (BSE-Detektor)", &windowOf<chapters::TFormREMBSEEin>, true},
+    {2, "BSEDetektor1", "Schema eines BSE-Detektor", &windowOf<chapters::TFormREMBSE>, true},
     {2, "CharakteristischeBruchflchen1", "Charakteristische Bruchflächen von Stählen mit dem SE-Detektor",
-     "TFormREMAvT", true},
-    {2, "CromNickelStahlmitBSESEDetektor1", "Chrom-Nickel-Stahl mit BSE/SE-Detektor", "TFormREMCrNi1", true},
-    {3, "Grundlagen2", "Einleitung", "TFormREMEDXWDXEin", true},
-    {3, "CharakteristischeRntgenstrahlen1", "Charakteristische Röntgenstrahlen: Ionisation", "TFormREMCHA", true},
-    {3, "KLMLinien1", "Charakteristische Röntgenstrahlen: K-L-M-Linienspektrum", "TFormREMCHA2", true},
-    {3, "EnergienalsFunktionderOrdnungszahl1", "Energien als Funktion der Ordnungszahl", "TFormEDXOrd", true},
-    {3, "SchematischeDarstellungWDXDetektor2", "Schematische Darstellung EDX/WDX-Detektor", "TFormREMEDXWDX", true},
-    {3, "Wirkungsweise1", "Schematische Darstellung EDX-Detektor", "TFormEDXWeg", true},
-    {3, "SiliziumDetektorschematisch1", "Silizium-(Lithium) Detektor (schematisch)", "TFormDetSch", true},
-    {3, "Anwendungsgebiete1", "Anwendungsgebiete", "TFormEDXAn", true},
-    {3, "EDXSpektrumGusseisen1", "EDX-Spektrum/Gusseisen", "TFormREMEDX", true},
+     &windowOf<chapters::TFormREMAvT>, true},
+    {2, "CromNickelStahlmitBSESEDetektor1", "Chrom-Nickel-Stahl mit BSE/SE-Detektor", &windowOf<chapters::TFormREMCrNi1>, true},
+    {3, "Grundlagen2", "Einleitung", &windowOf<chapters::TFormREMEDXWDXEin>, true},
+    {3, "CharakteristischeRntgenstrahlen1", "Charakteristische Röntgenstrahlen: Ionisation", &windowOf<chapters::TFormREMCHA>, true},
+    {3, "KLMLinien1", "Charakteristische Röntgenstrahlen: K-L-M-Linienspektrum", &windowOf<chapters::TFormREMCHA2>, true},
+    {3, "EnergienalsFunktionderOrdnungszahl1", "Energien als Funktion der Ordnungszahl", &windowOf<chapters::TFormEDXOrd>, true},
+    {3, "SchematischeDarstellungWDXDetektor2", "Schematische Darstellung EDX/WDX-Detektor", &windowOf<chapters::TFormREMEDXWDX>, true},
+    {3, "Wirkungsweise1", "Schematische Darstellung EDX-Detektor", &windowOf<chapters::TFormEDXWeg>, true},
+    {3, "SiliziumDetektorschematisch1", "Silizium-(Lithium) Detektor (schematisch)", &windowOf<chapters::TFormDetSch>, true},
+    {3, "Anwendungsgebiete1", "Anwendungsgebiete", &windowOf<chapters::TFormEDXAn>, true},
+    {3, "EDXSpektrumGusseisen1", "EDX-Spektrum/Gusseisen", &windowOf<chapters::TFormREMEDX>, true},
 };
 
 struct Text {
@@ -112,10 +118,10 @@ TFormMetallo::TFormMetallo(ui::Application& app)
     ui::MenuItem* menus[4] = {&Makroskopie1, &Lichtmikroskopie1, &Rasterelektronenmikroskop1, &Mikrobereichsanalysen1};
     for (const ChapterEntry& e : kChapterItems) {
         auto item = std::make_unique<ui::MenuItem>(*menus[e.menu], e.name, e.caption);
-        const char* target = e.target;
+        const auto target = e.target;
         const bool modal = e.modal;
         item->OnClick = [this, target, modal] {
-            if (ui::Form* f = application().findForm(target)) {
+            if (ui::Form* f = target(application())) {
                 if (modal) f->ShowModal();
                 else f->Show();
             }

@@ -30,9 +30,6 @@ private:
     std::vector<std::unique_ptr<ui::Form>> windows_;
 };
 
-// The class names of all windows in creation order.
-const std::vector<std::string>& windowOrder();
-
 // Runs the program without a display (script or export); returns the exit status.
 int runHeadless(const Options& options);
 

@@ -5,10 +5,10 @@
 
 namespace frame {
 
-ui::raster::Bitmap loadPhoto(const std::string& fileName, int statedWidth, int statedHeight) {
-    const metallo::EmbeddedFile* f = assets::photo(fileName);
-    ui::DecodedPicture p = f ? ui::decodeJpeg(f->data, f->size, statedWidth, statedHeight)
-                             : ui::decodeJpeg(nullptr, 0, statedWidth, statedHeight);
+ui::raster::Bitmap loadPhoto(const PhotoSpec& photo) {
+    const metallo::EmbeddedFile* f = assets::photo(photo.file);
+    ui::DecodedPicture p = f ? ui::decodeJpeg(f->data, f->size, photo.width, photo.height)
+                             : ui::decodeJpeg(nullptr, 0, photo.width, photo.height);
     return std::move(p.bitmap);
 }
 

@@ -1,13 +1,18 @@
-// Decodes a stored photograph for a window's layout. A missing or broken file gives a
-// grey placeholder of the stated size, so every window still opens.
+// The stored photographs: each window names the pictures it shows with the size its
+// layout states; decoding one gives a grey placeholder of that size when the file is
+// missing or broken, so every window still opens.
 #pragma once
-
-#include <string>
 
 #include "ui/raster/Raster.h"
 
 namespace frame {
 
-ui::raster::Bitmap loadPhoto(const std::string& fileName, int statedWidth, int statedHeight);
+struct PhotoSpec {
+    const char* file;  // "TFormAvTAus.jpg", "TFormMakroSt1.Image1.jpg"
+    int width;
+    int height;
+};
+
+ui::raster::Bitmap loadPhoto(const PhotoSpec& photo);
 
 }  // namespace frame

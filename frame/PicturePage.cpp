@@ -1,7 +1,5 @@
 #include "frame/PicturePage.h"
 
-#include <string>
-
 #include "frame/Photo.h"
 #include "ui/Application.h"
 
@@ -10,7 +8,7 @@ namespace frame {
 namespace {
 FrameSpec pageFrame(const PicturePageSpec& s) {
     // Every page: tool window, button-face colour, "&Ende", invisible "ESC", status bar.
-    return FrameSpec{s.className, s.caption, kDesign120, ui::clBtnFace};
+    return FrameSpec{.className = s.className, .caption = s.caption, .designPPI = kDesign120, .placement = s.pattern};
 }
 }  // namespace
 
@@ -19,15 +17,13 @@ PicturePage::PicturePage(ui::Application& app, const PicturePageSpec& spec)
     Image1.setAlign(ui::Align::Client);
     Image1.stretch = spec_.stretch;
     Image1.cursor = ui::Cursor::HandPoint;
-    Image1.setPicture(loadPhoto(std::string(spec_.className) + ".jpg", spec_.photoWidth, spec_.photoHeight));
+    Image1.setPicture(loadPhoto(spec_.photo));
     Image1.OnClick = [this] { Close(); };
 }
 
 ui::Form* PicturePage::opener() const {
-    return spec_.openerClassName ? application().findForm(spec_.openerClassName) : nullptr;
+    return spec_.opener ? application().findForm(spec_.opener) : nullptr;
 }
-
-void PicturePage::FormCreate() { placeBy(spec_.pattern); }
 
 void PicturePage::FormClose() {
     ui::Form* o = opener();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "frame/Layout.h"
+#include "frame/Photo.h"
 #include "frame/TopicForm.h"
 #include "ui/Controls.h"
 
@@ -18,11 +19,10 @@ enum class OpenerOnClose {
 struct PicturePageSpec {
     const char* className;
     const char* caption;
-    int photoWidth;   // size of the stored photograph
-    int photoHeight;
+    PhotoSpec photo;
     bool stretch;     // scaled to the client area, else natural size from the top left
     Pattern pattern;  // Pattern::PicturePage (775 x 540) or Pattern::PhotoPage (by screen height)
-    const char* openerClassName;
+    const char* opener;  // class name of the window the page belongs to
     OpenerOnClose onClose = OpenerOnClose::Recentre;
 };
 
@@ -36,11 +36,19 @@ public:
     // The window this page belongs to (it exists once the program has created it).
     ui::Form* opener() const;
 
-    void FormCreate() override;
     void FormClose() override;
 
 private:
     PicturePageSpec spec_;
+};
+
+// A picture page as a class of its own, made from its row of the page table.
+template <const PicturePageSpec& S>
+class PictureWindow : public PicturePage {
+public:
+    static constexpr const char* kClassName = S.className;
+    static constexpr PhotoSpec kPhotos[] = {S.photo};
+    explicit PictureWindow(ui::Application& app) : PicturePage(app, S) {}
 };
 
 // A small picture opens its large page: the opener moves to the left edge and the page

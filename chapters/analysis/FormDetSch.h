@@ -9,7 +9,6 @@ class TFormDetSch : public frame::TopicForm {
 public:
     static constexpr const char* kClassName = "TFormDetSch";
     explicit TFormDetSch(ui::Application& app);
-    void FormCreate() override;
 };
 
 }  // namespace chapters

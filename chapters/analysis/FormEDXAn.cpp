@@ -4,19 +4,14 @@ namespace chapters {
 
 namespace {
 const frame::FrameSpec kFrame{
-    TFormEDXAn::kClassName,
-    "EDX-Anwendungsgebiete",
-    frame::kDesign96,
-    ui::clYellow,
-    "StatusBar1",
-    "Ende1",
-    "&Ende",
-    "ESC1",
-    ui::BorderStyle::SizeToolWin};
+    .className = TFormEDXAn::kClassName,
+    .caption = "EDX-Anwendungsgebiete",
+    .color = ui::clYellow,
+    .border = ui::BorderStyle::SizeToolWin,
+    .placement = frame::Pattern::UpTo1024Inclusive,
+};
 }  // namespace
 
 TFormEDXAn::TFormEDXAn(ui::Application& app) : TopicForm(app, kFrame) {}
-
-void TFormEDXAn::FormCreate() { placeBy(frame::Pattern::UpTo1024Inclusive); }
 
 }  // namespace chapters

@@ -9,7 +9,6 @@ class TFormEDXAn : public frame::TopicForm {
 public:
     static constexpr const char* kClassName = "TFormEDXAn";
     explicit TFormEDXAn(ui::Application& app);
-    void FormCreate() override;
 };
 
 }  // namespace chapters

@@ -9,7 +9,6 @@ class TFormEDXOrd : public frame::TopicForm {
 public:
     static constexpr const char* kClassName = "TFormEDXOrd";
     explicit TFormEDXOrd(ui::Application& app);
-    void FormCreate() override;
 };
 
 }  // namespace chapters

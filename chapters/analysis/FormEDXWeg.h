@@ -9,7 +9,6 @@ class TFormEDXWeg : public frame::TopicForm {
 public:
     static constexpr const char* kClassName = "TFormEDXWeg";
     explicit TFormEDXWeg(ui::Application& app);
-    void FormCreate() override;
 };
 
 }  // namespace chapters

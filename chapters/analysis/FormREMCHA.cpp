@@ -4,20 +4,16 @@ namespace chapters {
 
 namespace {
 const frame::FrameSpec kFrame{
-    TFormREMCHA::kClassName,
-    "Charakteristische Röntgenstrahlen: Schematische Darstellung der Ionisation eines Probenatoms",
-    frame::kDesign96,
-    ui::clYellow,
-    "StatusBar1",
-    "Ende",
-    "&Ende",
-    "ESC"};
+    .className = TFormREMCHA::kClassName,
+    .caption = "Charakteristische Röntgenstrahlen: Schematische Darstellung der Ionisation eines Probenatoms",
+    .color = ui::clYellow,
+    .menu = {frame::closeItem("Ende"), frame::escItem("ESC")},
+    .placement = frame::Pattern::UpTo1024Exclusive,
+};
 }  // namespace
 
 TFormREMCHA::TFormREMCHA(ui::Application& app) : TopicForm(app, kFrame) {
     font.height = -14;
 }
-
-void TFormREMCHA::FormCreate() { placeBy(frame::Pattern::UpTo1024Exclusive); }
 
 }  // namespace chapters

@@ -9,7 +9,6 @@ class TFormREMCHA : public frame::TopicForm {
 public:
     static constexpr const char* kClassName = "TFormREMCHA";
     explicit TFormREMCHA(ui::Application& app);
-    void FormCreate() override;
 };
 
 }  // namespace chapters

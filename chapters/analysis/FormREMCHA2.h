@@ -9,7 +9,6 @@ class TFormREMCHA2 : public frame::TopicForm {
 public:
     static constexpr const char* kClassName = "TFormREMCHA2";
     explicit TFormREMCHA2(ui::Application& app);
-    void FormCreate() override;
 };
 
 }  // namespace chapters

@@ -1,6 +1,7 @@
 // TFormREMEDX: EDX-Analyse
 #pragma once
 
+#include "frame/Photo.h"
 #include "frame/TopicForm.h"
 
 namespace chapters {
@@ -8,8 +9,11 @@ namespace chapters {
 class TFormREMEDX : public frame::TopicForm {
 public:
     static constexpr const char* kClassName = "TFormREMEDX";
+    // the cast-iron micrograph
+    static constexpr frame::PhotoSpec kPhotos[] = {
+        {"TFormREMEDX.jpg", 600, 333},
+    };
     explicit TFormREMEDX(ui::Application& app);
-    void FormCreate() override;
 };
 
 }  // namespace chapters

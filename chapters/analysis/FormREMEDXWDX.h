@@ -9,7 +9,6 @@ class TFormREMEDXWDX : public frame::TopicForm {
 public:
     static constexpr const char* kClassName = "TFormREMEDXWDX";
     explicit TFormREMEDXWDX(ui::Application& app);
-    void FormCreate() override;
 };
 
 }  // namespace chapters

@@ -9,7 +9,6 @@ class TFormREMEDXWDXEin : public frame::TopicForm {
 public:
     static constexpr const char* kClassName = "TFormREMEDXWDXEin";
     explicit TFormREMEDXWDXEin(ui::Application& app);
-    void FormCreate() override;
 };
 
 }  // namespace chapters

@@ -4,20 +4,16 @@ namespace chapters {
 
 namespace {
 const frame::FrameSpec kFrame{
-    TFormEWELLENL::kClassName,
-    "Wellenlängenbereiche",
-    frame::kDesign96,
-    ui::clBlue,
-    "StatusBar1",
-    "Ende",
-    "&Ende",
-    "ESC"};
+    .className = TFormEWELLENL::kClassName,
+    .caption = "Wellenlängenbereiche",
+    .color = ui::clBlue,
+    .menu = {frame::closeItem("Ende"), frame::escItem("ESC")},
+    .placement = frame::Pattern::UpTo1024Exclusive,
+};
 }  // namespace
 
 TFormEWELLENL::TFormEWELLENL(ui::Application& app) : TopicForm(app, kFrame) {
     font.height = -14;
 }
-
-void TFormEWELLENL::FormCreate() { placeBy(frame::Pattern::UpTo1024Exclusive); }
 
 }  // namespace chapters

@@ -9,7 +9,6 @@ class TFormEWELLENL : public frame::TopicForm {
 public:
     static constexpr const char* kClassName = "TFormEWELLENL";
     explicit TFormEWELLENL(ui::Application& app);
-    void FormCreate() override;
 };
 
 }  // namespace chapters

@@ -4,16 +4,15 @@ namespace chapters {
 
 namespace {
 const frame::FrameSpec kFrame{
-    TFormGPG::kClassName,
-    "Lichtmikroskopie: Gefügeeinstellung und Eigenschaften durch die Herstellungsbedingungen",
-    frame::kDesign96,
-    ui::clBlue};
+    .className = TFormGPG::kClassName,
+    .caption = "Lichtmikroskopie: Gefügeeinstellung und Eigenschaften durch die Herstellungsbedingungen",
+    .color = ui::clBlue,
+    .placement = frame::Pattern::UpTo1024Exclusive,
+};
 }  // namespace
 
 TFormGPG::TFormGPG(ui::Application& app) : TopicForm(app, kFrame) {
     font.height = -13;
 }
-
-void TFormGPG::FormCreate() { placeBy(frame::Pattern::UpTo1024Exclusive); }
 
 }  // namespace chapters

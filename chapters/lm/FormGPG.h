@@ -9,7 +9,6 @@ class TFormGPG : public frame::TopicForm {
 public:
     static constexpr const char* kClassName = "TFormGPG";
     explicit TFormGPG(ui::Application& app);
-    void FormCreate() override;
 };
 
 }  // namespace chapters

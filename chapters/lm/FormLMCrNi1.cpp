@@ -4,18 +4,15 @@ namespace chapters {
 
 namespace {
 const frame::FrameSpec kFrame{
-    TFormLMCrNi1::kClassName,
-    "Austenitischer Chrom-Nickel-Stahl",
-    frame::kDesign120,
-    0x0080FFFF /* R 255, G 255, B 128 */,
-    "StatusBar1",
-    "Ende",
-    "Ende",
-    "ESC"};
+    .className = TFormLMCrNi1::kClassName,
+    .caption = "Austenitischer Chrom-Nickel-Stahl",
+    .designPPI = frame::kDesign120,
+    .color = 0x0080FFFF /* R 255, G 255, B 128 */,
+    .menu = {frame::closeItem("Ende", "Ende"), frame::escItem("ESC")},
+    .placement = frame::Pattern::UpTo1024Exclusive,
+};
 }  // namespace
 
 TFormLMCrNi1::TFormLMCrNi1(ui::Application& app) : TopicForm(app, kFrame) {}
-
-void TFormLMCrNi1::FormCreate() { placeBy(frame::Pattern::UpTo1024Exclusive); }
 
 }  // namespace chapters

@@ -9,7 +9,6 @@ class TFormLMEin : public frame::TopicForm {
 public:
     static constexpr const char* kClassName = "TFormLMEin";
     explicit TFormLMEin(ui::Application& app);
-    void FormCreate() override;
 };
 
 }  // namespace chapters

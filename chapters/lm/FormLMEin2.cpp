@@ -4,18 +4,14 @@ namespace chapters {
 
 namespace {
 const frame::FrameSpec kFrame{
-    TFormLMEin2::kClassName,
-    "Lichtmikroskopie: Grenzen der Lichtmikroskopie",
-    frame::kDesign96,
-    0x00FA0555 /* R 85, G 5, B 250 */,
-    "StatusBar1",
-    "Ende",
-    "&Ende",
-    "ESC"};
+    .className = TFormLMEin2::kClassName,
+    .caption = "Lichtmikroskopie: Grenzen der Lichtmikroskopie",
+    .color = 0x00FA0555 /* R 85, G 5, B 250 */,
+    .menu = {frame::closeItem("Ende"), frame::escItem("ESC")},
+    .placement = frame::Pattern::UpTo1024Inclusive,
+};
 }  // namespace
 
 TFormLMEin2::TFormLMEin2(ui::Application& app) : TopicForm(app, kFrame) {}
-
-void TFormLMEin2::FormCreate() { placeBy(frame::Pattern::UpTo1024Inclusive); }
 
 }  // namespace chapters

@@ -9,7 +9,6 @@ class TFormLMEin2 : public frame::TopicForm {
 public:
     static constexpr const char* kClassName = "TFormLMEin2";
     explicit TFormLMEin2(ui::Application& app);
-    void FormCreate() override;
 };
 
 }  // namespace chapters

@@ -4,18 +4,15 @@ namespace chapters {
 
 namespace {
 const frame::FrameSpec kFrame{
-    TFormLMEinrichtungen::kClassName,
-    "Lichtmikroskopie: Einrichtungen",
-    frame::kDesign120,
-    0x0080FFFF /* R 255, G 255, B 128 */,
-    "StatusBar1",
-    "Ende",
-    "&Ende",
-    "ESC"};
+    .className = TFormLMEinrichtungen::kClassName,
+    .caption = "Lichtmikroskopie: Einrichtungen",
+    .designPPI = frame::kDesign120,
+    .color = 0x0080FFFF /* R 255, G 255, B 128 */,
+    .menu = {frame::closeItem("Ende"), frame::escItem("ESC")},
+    .placement = frame::Pattern::UpTo1024Exclusive,
+};
 }  // namespace
 
 TFormLMEinrichtungen::TFormLMEinrichtungen(ui::Application& app) : TopicForm(app, kFrame) {}
-
-void TFormLMEinrichtungen::FormCreate() { placeBy(frame::Pattern::UpTo1024Exclusive); }
 
 }  // namespace chapters

@@ -1,6 +1,7 @@
 // TFormLMEinrichtungen: Lichtmikroskopie: Einrichtungen
 #pragma once
 
+#include "frame/Photo.h"
 #include "frame/TopicForm.h"
 
 namespace chapters {
@@ -8,8 +9,12 @@ namespace chapters {
 class TFormLMEinrichtungen : public frame::TopicForm {
 public:
     static constexpr const char* kClassName = "TFormLMEinrichtungen";
+    // the two small pictures
+    static constexpr frame::PhotoSpec kPhotos[] = {
+        {"TFormLMEinrichtungen.Image1.jpg", 400, 300},
+        {"TFormLMEinrichtungen.Image2.jpg", 400, 300},
+    };
     explicit TFormLMEinrichtungen(ui::Application& app);
-    void FormCreate() override;
 };
 
 }  // namespace chapters

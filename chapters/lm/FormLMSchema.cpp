@@ -4,20 +4,16 @@ namespace chapters {
 
 namespace {
 const frame::FrameSpec kFrame{
-    TFormLMSchema::kClassName,
-    "Lichtmikroskopie: Schema des Strahlengangs in einem Auflichtmikroskop",
-    frame::kDesign96,
-    ui::clNavy,
-    "StatusBar1",
-    "Ende",
-    "&Ende",
-    "ESC"};
+    .className = TFormLMSchema::kClassName,
+    .caption = "Lichtmikroskopie: Schema des Strahlengangs in einem Auflichtmikroskop",
+    .color = ui::clNavy,
+    .menu = {frame::closeItem("Ende"), frame::escItem("ESC")},
+    .placement = frame::Pattern::UpTo1024Inclusive,
+};
 }  // namespace
 
 TFormLMSchema::TFormLMSchema(ui::Application& app) : TopicForm(app, kFrame) {
     font.height = -11;
 }
-
-void TFormLMSchema::FormCreate() { placeBy(frame::Pattern::UpTo1024Inclusive); }
 
 }  // namespace chapters

@@ -9,7 +9,6 @@ class TFormLMSchema : public frame::TopicForm {
 public:
     static constexpr const char* kClassName = "TFormLMSchema";
     explicit TFormLMSchema(ui::Application& app);
-    void FormCreate() override;
 };
 
 }  // namespace chapters

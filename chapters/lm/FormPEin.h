@@ -9,7 +9,6 @@ class TFormPEin : public frame::TopicForm {
 public:
     static constexpr const char* kClassName = "TFormPEin";
     explicit TFormPEin(ui::Application& app);
-    void FormCreate() override;
 };
 
 }  // namespace chapters

@@ -4,17 +4,17 @@ namespace chapters {
 
 namespace {
 const frame::FrameSpec kFrame{
-    TFormPKontrast::kClassName,
-    "Präparationsschritt: Kontrastierung",
-    frame::kDesign120,
-    0x0080FFFF /* R 255, G 255, B 128 */,
-    nullptr};
+    .className = TFormPKontrast::kClassName,
+    .caption = "Präparationsschritt: Kontrastierung",
+    .designPPI = frame::kDesign120,
+    .color = 0x0080FFFF /* R 255, G 255, B 128 */,
+    .statusBar = nullptr,
+    .placement = frame::Pattern::PreparationStep,
+};
 }  // namespace
 
 TFormPKontrast::TFormPKontrast(ui::Application& app) : TopicForm(app, kFrame) {
     font.height = -11;
 }
-
-void TFormPKontrast::FormCreate() { placeBy(frame::Pattern::PreparationStep); }
 
 }  // namespace chapters

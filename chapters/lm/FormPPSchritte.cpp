@@ -4,16 +4,15 @@ namespace chapters {
 
 namespace {
 const frame::FrameSpec kFrame{
-    TFormPPSchritte::kClassName,
-    "Lichtmikroskopie: Präparationsschritte zur Herstellung eines metallographischen Schliffes",
-    frame::kDesign96,
-    ui::clBlue};
+    .className = TFormPPSchritte::kClassName,
+    .caption = "Lichtmikroskopie: Präparationsschritte zur Herstellung eines metallographischen Schliffes",
+    .color = ui::clBlue,
+    .placement = frame::Pattern::UpTo1024Exclusive,
+};
 }  // namespace
 
 TFormPPSchritte::TFormPPSchritte(ui::Application& app) : TopicForm(app, kFrame) {
     font.height = -13;
 }
-
-void TFormPPSchritte::FormCreate() { placeBy(frame::Pattern::UpTo1024Exclusive); }
 
 }  // namespace chapters

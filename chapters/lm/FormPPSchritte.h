@@ -9,7 +9,6 @@ class TFormPPSchritte : public frame::TopicForm {
 public:
     static constexpr const char* kClassName = "TFormPPSchritte";
     explicit TFormPPSchritte(ui::Application& app);
-    void FormCreate() override;
 };
 
 }  // namespace chapters

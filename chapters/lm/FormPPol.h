@@ -9,7 +9,6 @@ class TFormPPol : public frame::TopicForm {
 public:
     static constexpr const char* kClassName = "TFormPPol";
     explicit TFormPPol(ui::Application& app);
-    void FormCreate() override;
 };
 
 }  // namespace chapters

@@ -9,7 +9,6 @@ class TFormPSchleif : public frame::TopicForm {
 public:
     static constexpr const char* kClassName = "TFormPSchleif";
     explicit TFormPSchleif(ui::Application& app);
-    void FormCreate() override;
 };
 
 }  // namespace chapters

@@ -9,7 +9,6 @@ class TFormPTrennen : public frame::TopicForm {
 public:
     static constexpr const char* kClassName = "TFormPTrennen";
     explicit TFormPTrennen(ui::Application& app);
-    void FormCreate() override;
 };
 
 }  // namespace chapters

@@ -4,26 +4,21 @@ namespace chapters {
 
 namespace {
 const frame::FrameSpec kFrame{
-    TFormSLicht::kClassName,
-    "Lichtmikroskopie: Strahlengang in einem Auflichtmikroskop an einer polierten und geätzten Probe",
-    frame::kDesign96,
-    ui::clBlue,
-    "StatusBarHint",
-    "Ende",
-    "&Ende",
-    "ESCAPE"};
+    .className = TFormSLicht::kClassName,
+    .caption = "Lichtmikroskopie: Strahlengang in einem Auflichtmikroskop an einer polierten und geätzten Probe",
+    .color = ui::clBlue,
+    .statusBar = "StatusBarHint",
+    // This window lists its Esc item first and captions it like its name.
+    .menu = {frame::escItem("ESCAPE", "ESCAPE"), frame::closeItem("Ende")},
+    .placement = frame::Pattern::UpTo1024Inclusive,
+};
 }  // namespace
 
 TFormSLicht::TFormSLicht(ui::Application& app) : TopicForm(app, kFrame) {
     font.height = -14;
-    // The invisible Esc item of this window is captioned like its name.
-    ESC1.setCaption("ESCAPE");
-    MainMenu1.moveTo(ESC1, 0);  // this window lists its Esc item first
     StatusBar1->font.bold = true;
     StatusBar1->font.height = -18;
     StatusBar1->color = ui::clSilver;
 }
-
-void TFormSLicht::FormCreate() { placeBy(frame::Pattern::UpTo1024Inclusive); }
 
 }  // namespace chapters

@@ -9,7 +9,6 @@ class TFormSLicht : public frame::TopicForm {
 public:
     static constexpr const char* kClassName = "TFormSLicht";
     explicit TFormSLicht(ui::Application& app);
-    void FormCreate() override;
 };
 
 }  // namespace chapters

@@ -4,18 +4,14 @@ namespace chapters {
 
 namespace {
 const frame::FrameSpec kFrame{
-    TFormMakroAuf::kClassName,
-    "Makroskopie: Makroskopische Betrachtung und  Aufnahmen mittels Stereomikroskop",
-    frame::kDesign96,
-    ui::clBlue,
-    "StatusBar1",
-    "Ende",
-    "&Ende",
-    "ESC"};
+    .className = TFormMakroAuf::kClassName,
+    .caption = "Makroskopie: Makroskopische Betrachtung und  Aufnahmen mittels Stereomikroskop",
+    .color = ui::clBlue,
+    .menu = {frame::closeItem("Ende"), frame::escItem("ESC")},
+    .placement = frame::Pattern::UpTo1024Inclusive,
+};
 }  // namespace
 
 TFormMakroAuf::TFormMakroAuf(ui::Application& app) : TopicForm(app, kFrame) {}
-
-void TFormMakroAuf::FormCreate() { placeBy(frame::Pattern::UpTo1024Inclusive); }
 
 }  // namespace chapters

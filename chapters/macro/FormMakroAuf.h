@@ -9,7 +9,6 @@ class TFormMakroAuf : public frame::TopicForm {
 public:
     static constexpr const char* kClassName = "TFormMakroAuf";
     explicit TFormMakroAuf(ui::Application& app);
-    void FormCreate() override;
 };
 
 }  // namespace chapters

@@ -9,7 +9,6 @@ class TFormMakroEin : public frame::TopicForm {
 public:
     static constexpr const char* kClassName = "TFormMakroEin";
     explicit TFormMakroEin(ui::Application& app);
-    void FormCreate() override;
 };
 
 }  // namespace chapters

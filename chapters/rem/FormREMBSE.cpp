@@ -4,18 +4,14 @@ namespace chapters {
 
 namespace {
 const frame::FrameSpec kFrame{
-    TFormREMBSE::kClassName,
-    "Schema des Strahlengangs beim Rückstreuelektronendetektor (BSE-Detektor)",
-    frame::kDesign96,
-    ui::clYellow,
-    "StatusBar1",
-    "Ende",
-    "&Ende",
-    "ESC"};
+    .className = TFormREMBSE::kClassName,
+    .caption = "Schema des Strahlengangs beim Rückstreuelektronendetektor (BSE-Detektor)",
+    .color = ui::clYellow,
+    .menu = {frame::closeItem("Ende"), frame::escItem("ESC")},
+    .placement = frame::Pattern::UpTo1024Inclusive,
+};
 }  // namespace
 
 TFormREMBSE::TFormREMBSE(ui::Application& app) : TopicForm(app, kFrame) {}
-
-void TFormREMBSE::FormCreate() { placeBy(frame::Pattern::UpTo1024Inclusive); }
 
 }  // namespace chapters

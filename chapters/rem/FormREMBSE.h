@@ -9,7 +9,6 @@ class TFormREMBSE : public frame::TopicForm {
 public:
     static constexpr const char* kClassName = "TFormREMBSE";
     explicit TFormREMBSE(ui::Application& app);
-    void FormCreate() override;
 };
 
 }  // namespace chapters

@@ -9,7 +9,6 @@ class TFormREMBSEEin : public frame::TopicForm {
 public:
     static constexpr const char* kClassName = "TFormREMBSEEin";
     explicit TFormREMBSEEin(ui::Application& app);
-    void FormCreate() override;
 };
 
 }  // namespace chapters

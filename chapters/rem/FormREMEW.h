@@ -9,7 +9,6 @@ class TFormREMEW : public frame::TopicForm {
 public:
     static constexpr const char* kClassName = "TFormREMEW";
     explicit TFormREMEW(ui::Application& app);
-    void FormCreate() override;
 };
 
 }  // namespace chapters

@@ -4,19 +4,15 @@ namespace chapters {
 
 namespace {
 const frame::FrameSpec kFrame{
-    TFormREMEWK::kClassName,
-    "Wechselwirkungen zwischen dem Elektronenstrahl und der Materie",
-    frame::kDesign96,
-    ui::clBlue,
-    "StatusBarHilfe",
-    "Ende1",
-    "&Ende",
-    "ESC1",
-    ui::BorderStyle::SizeToolWin};
+    .className = TFormREMEWK::kClassName,
+    .caption = "Wechselwirkungen zwischen dem Elektronenstrahl und der Materie",
+    .color = ui::clBlue,
+    .border = ui::BorderStyle::SizeToolWin,
+    .statusBar = "StatusBarHilfe",
+    .placement = frame::Pattern::SmallSideWindow,
+};
 }  // namespace
 
 TFormREMEWK::TFormREMEWK(ui::Application& app) : TopicForm(app, kFrame) {}
-
-void TFormREMEWK::FormCreate() { placeBy(frame::Pattern::SmallSideWindow); }
 
 }  // namespace chapters

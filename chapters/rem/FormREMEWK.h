@@ -9,7 +9,6 @@ class TFormREMEWK : public frame::TopicForm {
 public:
     static constexpr const char* kClassName = "TFormREMEWK";
     explicit TFormREMEWK(ui::Application& app);
-    void FormCreate() override;
 };
 
 }  // namespace chapters

@@ -4,22 +4,14 @@ namespace chapters {
 
 namespace {
 const frame::FrameSpec kFrame{
-    TFormREMEin::kClassName,
-    "Rasterelektronenmikroskopie: Einleitung",
-    frame::kDesign96,
-    0x00FE2101 /* R 1, G 33, B 254 */,
-    "StatusBar1",
-    "Ende",
-    "&Ende",
-    "ESC"};
+    .className = TFormREMEin::kClassName,
+    .caption = "Rasterelektronenmikroskopie: Einleitung",
+    .color = 0x00FE2101 /* R 1, G 33, B 254 */,
+    .menu = {frame::closeItem("Ende"), frame::escItem("ESC")},
+    .placement = frame::Pattern::UpTo1024Inclusive,
+};
 }  // namespace
 
 TFormREMEin::TFormREMEin(ui::Application& app) : TopicForm(app, kFrame) {}
-
-void TFormREMEin::FormCreate() {
-    ScaleX = screenWidth() / 800.0;
-    ScaleY = screenHeight() / 600.0;
-    placeBy(frame::Pattern::UpTo1024Inclusive);
-}
 
 }  // namespace chapters

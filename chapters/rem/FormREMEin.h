@@ -9,7 +9,6 @@ class TFormREMEin : public frame::TopicForm {
 public:
     static constexpr const char* kClassName = "TFormREMEin";
     explicit TFormREMEin(ui::Application& app);
-    void FormCreate() override;
 };
 
 }  // namespace chapters

@@ -11,23 +11,26 @@ using frame::Round;
 using ui::Point;
 
 namespace {
-const frame::FrameSpec kFrame{TFormREMRaster::kClassName, "Rasterelektronenmikroskopie: Strahlengang (schematisch)",
-                              frame::kDesign120, ui::clBlue};
+const frame::FrameSpec kFrame{
+    .className = TFormREMRaster::kClassName,
+    .caption = "Rasterelektronenmikroskopie: Strahlengang (schematisch)",
+    .designPPI = frame::kDesign120,
+    .color = ui::clBlue,
+    .menu = {frame::closeItem("Ende1"), frame::escItem("ESC1"), {"NeuStarten1", "&Starten"}, {"Neu1", "Sto&pp"},
+             {"NeuZeichnen1", "&Neu Zeichnen"}},
+};
 constexpr ui::TColor kBox = 0xBBFFFF;
 constexpr ui::TColor kScanField = 0x00006F;
 }  // namespace
 
 TFormREMRaster::TFormREMRaster(ui::Application& app)
-    : TopicForm(app, kFrame),
-      NeuStarten1(MainMenu1, "NeuStarten1", "&Starten"),
-      Neu1(MainMenu1, "Neu1", "Sto&pp"),
-      NeuZeichnen1(MainMenu1, "NeuZeichnen1", "&Neu Zeichnen") {
+    : TopicForm(app, kFrame) {
     PaintBoxHaupt.setAlign(ui::Align::Client);
     PaintBoxHaupt.color = kBox;
     PaintBoxHaupt.font = font;
     PaintBoxHaupt.OnPaint = [this] { PaintBoxHauptPaint(); };
     ImageBild.stretch = false;
-    ImageBild.setPicture(frame::loadPhoto("TFormREMRaster.jpg", 360, 245));
+    ImageBild.setPicture(frame::loadPhoto(kPhotos[0]));
     PaintBoxBeam.font = font;
     PaintBoxBeam.color = color();  // transparent: it takes the window's colour
     for (int k = 0; k < kStrips; ++k) {

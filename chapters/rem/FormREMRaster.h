@@ -6,6 +6,7 @@
 #include <array>
 #include <memory>
 
+#include "frame/Photo.h"
 #include "frame/TopicForm.h"
 #include "ui/Controls.h"
 #include "ui/Timer.h"
@@ -15,6 +16,10 @@ namespace chapters {
 class TFormREMRaster : public frame::TopicForm {
 public:
     static constexpr const char* kClassName = "TFormREMRaster";
+    // the micrograph the scan uncovers
+    static constexpr frame::PhotoSpec kPhotos[] = {
+        {"TFormREMRaster.jpg", 360, 245},
+    };
     static constexpr int kStrips = 10;
     explicit TFormREMRaster(ui::Application& app);
 
@@ -23,9 +28,9 @@ public:
     ui::Image ImageBild{*this, "ImageBild"};
     ui::PaintBox PaintBoxBeam{*this, "PaintBoxBeam"};
     std::array<std::unique_ptr<ui::Shape>, kStrips> ShapeBild;  // ShapeBild1 .. ShapeBild10
-    ui::MenuItem NeuStarten1;
-    ui::MenuItem Neu1;
-    ui::MenuItem NeuZeichnen1;
+    ui::MenuItem& NeuStarten1 = item("NeuStarten1");
+    ui::MenuItem& Neu1 = item("Neu1");
+    ui::MenuItem& NeuZeichnen1 = item("NeuZeichnen1");
     ui::Timer TimerRast1{*this, "TimerRast1", 50, false};
 
     // Handlers

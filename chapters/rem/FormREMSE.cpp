@@ -4,18 +4,14 @@ namespace chapters {
 
 namespace {
 const frame::FrameSpec kFrame{
-    TFormREMSE::kClassName,
-    "Schema des Strahlengangs beim Sekundärelektronendetektor (SE-Detektor)",
-    frame::kDesign96,
-    ui::clYellow,
-    "StatusBar1",
-    "Ende",
-    "&Ende",
-    "ESC"};
+    .className = TFormREMSE::kClassName,
+    .caption = "Schema des Strahlengangs beim Sekundärelektronendetektor (SE-Detektor)",
+    .color = ui::clYellow,
+    .menu = {frame::closeItem("Ende"), frame::escItem("ESC")},
+    .placement = frame::Pattern::UpTo1024Inclusive,
+};
 }  // namespace
 
 TFormREMSE::TFormREMSE(ui::Application& app) : TopicForm(app, kFrame) {}
-
-void TFormREMSE::FormCreate() { placeBy(frame::Pattern::UpTo1024Inclusive); }
 
 }  // namespace chapters

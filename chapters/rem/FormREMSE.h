@@ -9,7 +9,6 @@ class TFormREMSE : public frame::TopicForm {
 public:
     static constexpr const char* kClassName = "TFormREMSE";
     explicit TFormREMSE(ui::Application& app);
-    void FormCreate() override;
 };
 
 }  // namespace chapters

@@ -9,7 +9,6 @@ class TFormREMSEEin : public frame::TopicForm {
 public:
     static constexpr const char* kClassName = "TFormREMSEEin";
     explicit TFormREMSEEin(ui::Application& app);
-    void FormCreate() override;
 };
 
 }  // namespace chapters

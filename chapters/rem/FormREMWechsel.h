@@ -9,7 +9,6 @@ class TFormREMWechsel : public frame::TopicForm {
 public:
     static constexpr const char* kClassName = "TFormREMWechsel";
     explicit TFormREMWechsel(ui::Application& app);
-    void FormCreate() override;
 };
 
 }  // namespace chapters

@@ -1,6 +1,6 @@
 // The chapter windows as the program creates them, for the chapter tests: one row per
-// window in start-up order with what its frame must be, and a world that creates them
-// all in a fresh application on a virtual screen.
+// window with what its frame must be, and a world that creates them from the program's
+// window list in a fresh application on a virtual screen.
 #pragma once
 
 #include <algorithm>
@@ -10,65 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "chapters/analysis/FormDetSch.h"
-#include "chapters/analysis/FormEDXAn.h"
-#include "chapters/analysis/FormEDXOrd.h"
-#include "chapters/analysis/FormEDXWeg.h"
-#include "chapters/analysis/FormREMCHA.h"
-#include "chapters/analysis/FormREMCHA2.h"
-#include "chapters/analysis/FormREMEDX.h"
-#include "chapters/analysis/FormREMEDXWDX.h"
-#include "chapters/analysis/FormREMEDXWDXEin.h"
-#include "chapters/lm/FormEWELLENL.h"
-#include "chapters/lm/FormGPG.h"
-#include "chapters/lm/FormLM45C1.h"
-#include "chapters/lm/FormLM45C2.h"
-#include "chapters/lm/FormLM45C3.h"
-#include "chapters/lm/FormLMCrNi1.h"
-#include "chapters/lm/FormLMCrNi2.h"
-#include "chapters/lm/FormLMCrNi3.h"
-#include "chapters/lm/FormLMEin.h"
-#include "chapters/lm/FormLMEin2.h"
-#include "chapters/lm/FormLMEinrichtungen.h"
-#include "chapters/lm/FormLMLichtmikro.h"
-#include "chapters/lm/FormLMMikro.h"
-#include "chapters/lm/FormLMSchema.h"
-#include "chapters/lm/FormPEin.h"
-#include "chapters/lm/FormPKontrast.h"
-#include "chapters/lm/FormPPSchritte.h"
-#include "chapters/lm/FormPPol.h"
-#include "chapters/lm/FormPSchleif.h"
-#include "chapters/lm/FormPTrennen.h"
-#include "chapters/lm/FormSLicht.h"
-#include "chapters/macro/FormLMStereomikro.h"
-#include "chapters/macro/FormMakroAuf.h"
-#include "chapters/macro/FormMakroCr1.h"
-#include "chapters/macro/FormMakroCr2.h"
-#include "chapters/macro/FormMakroCr3.h"
-#include "chapters/macro/FormMakroEin.h"
-#include "chapters/macro/FormMakroSt1.h"
-#include "chapters/macro/FormMakroSt2.h"
-#include "chapters/macro/FormMakroSt3.h"
-#include "chapters/rem/FormAvTAus.h"
-#include "chapters/rem/FormAvTDuk.h"
-#include "chapters/rem/FormAvTMisch.h"
-#include "chapters/rem/FormAvTSpa.h"
-#include "chapters/rem/FormREMAvT.h"
-#include "chapters/rem/FormREMBDet.h"
-#include "chapters/rem/FormREMBGes.h"
-#include "chapters/rem/FormREMBProbe.h"
-#include "chapters/rem/FormREMBSE.h"
-#include "chapters/rem/FormREMBSEEin.h"
-#include "chapters/rem/FormREMBVAk.h"
-#include "chapters/rem/FormREMCrNi1.h"
-#include "chapters/rem/FormREMCrNi2.h"
-#include "chapters/rem/FormREMCrNi3.h"
-#include "chapters/rem/FormREMEW.h"
-#include "chapters/rem/FormREMEWK.h"
-#include "chapters/rem/FormREMEin.h"
-#include "chapters/rem/FormREMSE.h"
-#include "chapters/rem/FormREMSEEin.h"
-#include "chapters/rem/FormREMWechsel.h"
+#include "app/WindowList.h"
+#include "chapters/Chapters.h"
 #include "frame/PicturePage.h"
 #include "frame/TopicForm.h"
 #include "ui/Application.h"
@@ -78,7 +21,6 @@ namespace chaptertest {
 
 struct WindowRow {
     std::string cls;
-    std::unique_ptr<frame::TopicForm> (*make)(ui::Application&);
     std::string caption;
     int pattern;   // placement pattern
     bool scaled;   // takes the pattern's layout scale (false: sizes only, or a picture page)
@@ -92,18 +34,14 @@ struct WindowRow {
 };
 
 template <class T>
-std::unique_ptr<frame::TopicForm> makeWindow(ui::Application& app) {
-    return std::make_unique<T>(app);
-}
-
-template <class T>
 WindowRow W(std::string caption, int pattern, bool scaled, ui::TColor color, const char* statusBar,
             std::string endeName, std::string endeCaption, std::string escName, int ppi, bool sizeable) {
-    return WindowRow{T::kClassName, &makeWindow<T>, std::move(caption), pattern, scaled, color, statusBar,
+    return WindowRow{T::kClassName, std::move(caption), pattern, scaled, color, statusBar,
                      std::move(endeName), std::move(endeCaption), std::move(escName), ppi, sizeable};
 }
 
-// The 59 chapter windows in the order the program creates them.
+// The chapter windows whose frame the frame tests check (the raster-scan window has
+// tests of its own).
 inline const std::vector<WindowRow>& windows() {
     static const std::vector<WindowRow> rows{
         W<chapters::TFormREMBGes>("Rasterelektronenmikroskop: Gesamtübersicht", 7, false, ui::clBtnFace, "StatusBar1", "Ende1", "&Ende", "ESC1", 120, false),
@@ -207,17 +145,20 @@ inline const std::vector<PageRow>& pages() {
 
 // A fresh program on a virtual screen: a stand-in for the title window (the main
 // window, so that closing a chapter window never ends the run), then the chapter
-// windows created in start-up order with their create handlers run: all of them, or
-// only those named (a test of one window needs no other buffers).
+// windows of the program's window list created in start-up order with their create
+// handlers run: all of them, or only those named (a test of one window needs no other
+// buffers).
 class World {
 public:
     World(int screenWidth, int screenHeight, std::initializer_list<std::string> only = {})
         : app(screenWidth, screenHeight) {
         main.setBounds(0, 0, screenWidth, screenHeight);
         app.create(main);
-        for (const WindowRow& r : windows()) {
-            if (only.size() && std::find(only.begin(), only.end(), r.cls) == only.end()) continue;
-            forms.push_back(r.make(app));
+        for (const app::WindowEntry& e : app::windowList()) {
+            const std::string cls = e.className;
+            if (cls == "TFormHaupt" || cls == "TFormMetallo" || cls == "TFormInfo") continue;
+            if (only.size() && std::find(only.begin(), only.end(), cls) == only.end()) continue;
+            forms.push_back(e.make(app));
             app.create(*forms.back());
         }
         main.Show();
@@ -225,7 +166,7 @@ public:
 
     frame::TopicForm& form(const std::string& cls) {
         for (auto& f : forms)
-            if (f->className() == cls) return *f;
+            if (f->className() == cls) return dynamic_cast<frame::TopicForm&>(*f);
         throw std::runtime_error("no window " + cls);
     }
     template <class T>
@@ -236,7 +177,7 @@ public:
     ui::Application app;
     ui::headless::HeadlessBackend backend{app};
     ui::Form main{app, "TFormHaupt", "Metallographie"};
-    std::vector<std::unique_ptr<frame::TopicForm>> forms;
+    std::vector<std::unique_ptr<ui::Form>> forms;
 };
 
 }  // namespace chaptertest

@@ -3,16 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "ChapterWorld.h"
-#include "chapters/lm/FormLMEinrichtungen.h"
-#include "chapters/lm/FormLMMikro.h"
-#include "chapters/macro/FormMakroSt1.h"
-#include "chapters/macro/FormMakroSt2.h"
-#include "chapters/macro/FormMakroSt3.h"
-#include "chapters/rem/FormAvTSpa.h"
-#include "chapters/rem/FormREMAvT.h"
-#include "chapters/rem/FormREMBDet.h"
-#include "chapters/rem/FormREMBVAk.h"
-#include "chapters/rem/FormREMEin.h"
 
 namespace chaptertest {
 namespace {
