@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "frame/Design.h"
 #include "frame/Frame.h"
 #include "frame/Layout.h"
 #include "ui/Application.h"
@@ -84,6 +85,8 @@ public:
     int X(double d) const { return Round(d * ScaleX); }
     int Y(double d) const { return Round(d * ScaleY); }
     Scale scale() const { return Scale{ScaleX, ScaleY}; }
+    // Draws on a canvas in this window's design units.
+    Design design(ui::Canvas& c) const { return Design(c, scale()); }
     int screenWidth() const { return application().screenWidth(); }
     int screenHeight() const { return application().screenHeight(); }
 

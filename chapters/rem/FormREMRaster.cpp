@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/Design.h"
 #include "frame/Photo.h"
 
 namespace chapters {
@@ -95,17 +96,7 @@ void TFormREMRaster::FormClose() {
 
 void TFormREMRaster::PaintBoxHauptPaint() {
     ui::Canvas& c = PaintBoxHaupt.canvas;
-    auto poly = [&](std::initializer_list<std::pair<double, double>> pts) {
-        std::vector<Point> v;
-        for (auto [x, y] : pts) v.push_back(Point{X(x), Y(y)});
-        c.Polygon(v);
-    };
-    auto line = [&](double x1, double y1, double x2, double y2) {
-        c.MoveTo(X(x1), Y(y1));
-        c.LineTo(X(x2), Y(y2));
-    };
-    auto rect = [&](double x1, double y1, double x2, double y2) { c.Rectangle(X(x1), Y(y1), X(x2), Y(y2)); };
-    auto ellipse = [&](double x1, double y1, double x2, double y2) { c.Ellipse(X(x1), Y(y1), X(x2), Y(y2)); };
+    frame::Design d = design(c);
 
     const int w = PaintBoxHaupt.width();
     c.pen.width = 1;
@@ -114,9 +105,9 @@ void TFormREMRaster::PaintBoxHauptPaint() {
     c.Rectangle(0, 0, w, w);
     // Sample.
     c.brush.setColor(ui::clSilver);
-    rect(70, 450, 270, 500);
-    poly({{70, 450}, {270, 450}, {310, 420}, {110, 420}});
-    poly({{270, 450}, {270, 500}, {310, 470}, {310, 420}});
+    d.Rectangle(70, 450, 270, 500);
+    d.Polygon({{70, 450}, {270, 450}, {310, 420}, {110, 420}});
+    d.Polygon({{270, 450}, {270, 500}, {310, 470}, {310, 420}});
     // Scanned field: x in pixels from the scaled start of the field.
     c.brush.setColor(kScanField);
     const double fx = 155 * ScaleX;
@@ -125,54 +116,54 @@ void TFormREMRaster::PaintBoxHauptPaint() {
     // Final lens.
     c.brush.setColor(ui::clSilver);
     c.pen.color = ui::clRed;
-    poly({{140, 370}, {240, 370}, {220, 405}, {160, 405}});
+    d.Polygon({{140, 370}, {240, 370}, {220, 405}, {160, 405}});
     // Column.
     c.pen.width = 1;
-    rect(140, 20, 240, 373);
-    ellipse(140, 10, 240, 30);
+    d.Rectangle(140, 20, 240, 373);
+    d.Ellipse(140, 10, 240, 30);
     // Apertures.
     c.pen.width = 5;
     c.pen.color = ui::clBlue;
-    ellipse(160, 403, 220, 408);
-    ellipse(160, 95, 220, 100);
-    line(143, 97, 237, 97);
+    d.Ellipse(160, 403, 220, 408);
+    d.Ellipse(160, 95, 220, 100);
+    d.Line(143, 97, 237, 97);
     c.pen.width = 7;
     c.pen.color = ui::clRed;
-    line(142, 373, 160, 405);
-    line(238, 373, 220, 405);
+    d.Line(142, 373, 160, 405);
+    d.Line(238, 373, 220, 405);
     // Coils.
     c.pen.width = 10;
-    ellipse(149, 370, 231, 390);
-    ellipse(149, 360, 231, 380);
-    ellipse(149, 150, 231, 170);
-    ellipse(149, 140, 231, 160);
+    d.Ellipse(149, 370, 231, 390);
+    d.Ellipse(149, 360, 231, 380);
+    d.Ellipse(149, 150, 231, 170);
+    d.Ellipse(149, 140, 231, 160);
     // Cathode.
     c.brush.setColor(ui::clYellow);
     c.pen.color = ui::clYellow;
-    poly({{160, 30}, {220, 30}, {200, 50}, {180, 50}});
+    d.Polygon({{160, 30}, {220, 30}, {200, 50}, {180, 50}});
     // Column walls.
     c.brush.setColor(ui::clRed);
     c.pen.color = ui::clGray;
     c.pen.width = 15;
-    line(238, 373, 238, 22);
-    line(141, 373, 141, 22);
+    d.Line(238, 373, 238, 22);
+    d.Line(141, 373, 141, 22);
     // Deflection unit and its leads.
     c.pen.color = ui::clRed;
     c.pen.width = 5;
-    line(141, 22, 300, 22);
-    line(450, 22, 620, 22);
-    rect(300, 12, 450, 52);
-    line(620, 22, 620, 40);
+    d.Line(141, 22, 300, 22);
+    d.Line(450, 22, 620, 22);
+    d.Rectangle(300, 12, 450, 52);
+    d.Line(620, 22, 620, 40);
     // Detector and amplifier.
     c.brush.setColor(ui::clSilver);
     c.pen.color = ui::clBlue;
-    poly({{320, 280}, {460, 220}, {460, 325}, {380, 355}});
-    line(460, 300, 560, 300);
-    rect(560, 280, 740, 360);
-    line(620, 280, 620, 240);
+    d.Polygon({{320, 280}, {460, 220}, {460, 325}, {380, 355}});
+    d.Line(460, 300, 560, 300);
+    d.Rectangle(560, 280, 740, 360);
+    d.Line(620, 280, 620, 240);
     // Display frame round the picture.
     c.brush.setColor(ui::clRed);
-    rect(490, 40, 760, 235);
+    d.Rectangle(490, 40, 760, 235);
     // Labels.
     c.brush.style = ui::BrushStyle::Clear;
     c.font.height = 24;
@@ -181,7 +172,7 @@ void TFormREMRaster::PaintBoxHauptPaint() {
         {{30, 85}, "Streublende"},    {{30, 140}, "Spule"},          {{30, 375}, "Ablenkspule"},
         {{30, 400}, "Aperturblende"}, {{310, 20}, "Ablenkeinheit"},  {{345, 270}, "SE-Detektor"},
         {{580, 310}, "Signalverstärker"}};
-    for (const auto& [p, s] : labels) c.TextOut(X(p.x), Y(p.y), s);
+    for (const auto& [p, s] : labels) d.TextOut(p.x, p.y, s);
 }
 
 // The beam: five lines from the column and the detector to the scanned spot, drawn in
@@ -189,13 +180,13 @@ void TFormREMRaster::PaintBoxHauptPaint() {
 void TFormREMRaster::toggleBeam() {
     ui::Canvas& c = PaintBoxBeam.canvas;
     const Point s{Round(155 * ScaleX + BeamOffsetX), Round(BeamRowY * ScaleY)};
+    frame::Design d = design(c);
     auto from = [&](double x, double y) {
-        c.MoveTo(X(x), Y(y));
+        d.MoveTo(x, y);
         c.LineTo(s.x, s.y);
     };
     from(185, 380);
-    c.MoveTo(X(185), Y(380));
-    c.LineTo(X(185), Y(90));
+    d.Line(185, 380, 185, 90);
     from(335, 305);
     from(340, 310);
     from(345, 315);
@@ -212,13 +203,14 @@ void TFormREMRaster::TimerRast1Timer() {
     c.pen.color = ui::clRed;
     c.brush.setColor(ui::clRed);
     // 2. The blinking triangle at the gun.
-    c.Polygon({Point{X(185), Y(40)}, Point{X(200), Y(90)}, Point{X(170), Y(90)}});
+    frame::Design d = design(c);
+    d.Polygon({{185, 40}, {200, 90}, {170, 90}});
     // 3. Labels.
     c.brush.style = ui::BrushStyle::Clear;
     c.TextOut(X(110), Round(-5 * ScaleY), "Elektronenstrahl");
-    c.TextOut(X(305), Y(355), "Elektronen");
-    c.TextOut(X(305), Y(375), "die der Sekundärelektronen-Detektor");
-    c.TextOut(X(305), Y(395), "aufnimmt");
+    d.TextOut(305, 355, "Elektronen");
+    d.TextOut(305, 375, "die der Sekundärelektronen-Detektor");
+    d.TextOut(305, 395, "aufnimmt");
     // 4. Start of a line.
     if (BeamOffsetX == 20) {
         CoverWidth = FullCoverWidth;

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Regenerates the reference pictures: rewrites the checksums in tests/reference/*.sums,
+# writes every picture to build/reference/ and, when ImageMagick is there, a contact
+# sheet build/reference/contact-sheet.png to look at before committing the new sums.
+# Arguments go to the test program (e.g. --gtest_filter='*TFormREMRaster*').
+set -euo pipefail
+cd "$(dirname "$0")/.."
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build --target reference_tests
+out="$PWD/build/reference"
+rm -rf "$out"
+mkdir -p "$out"
+METALLO_REFERENCE_UPDATE=1 METALLO_REFERENCE_DIR="$out" ./build/tests/reference_tests "$@" >/dev/null
+echo "$(ls "$out" | wc -l) pictures in $out"
+if command -v montage >/dev/null; then
+  montage -label '%t' -pointsize 10 -geometry 320x240+4+4 -tile 6x "$out"/*.png "$out/contact-sheet.png"
+  echo "contact sheet: $out/contact-sheet.png"
+else
+  echo "no contact sheet (montage from imagemagick is not installed)"
+fi
+git --no-pager diff --stat -- tests/reference
