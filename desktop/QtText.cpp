@@ -51,6 +51,8 @@ QFont toQFont(const ui::Font& f) {
     QFont q(embeddedFamily());
     q.setPixelSize(pixelSize(f));
     q.setBold(f.bold);
+    // The classic window face is narrower than the embedded Arial-metric face.
+    if (QString::fromStdString(f.name).compare("MS Sans Serif", Qt::CaseInsensitive) == 0) q.setStretch(90);
     return q;
 }
 

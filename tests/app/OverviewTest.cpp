@@ -25,6 +25,24 @@ TEST(Overview, DiscCentreAndScaleAt1024) {
     EXPECT_LT(near & 0xFF, far & 0xFF);                  // more blue far out
 }
 
+TEST(Overview, EveryTextStaysInsideItsBox) {
+    // Right of each of the three boxes' right border lies the paint box's own yellow:
+    // a text running over its box would put black pixels there.
+    for (const auto& [w, h] : {std::pair{800, 600}, std::pair{1024, 768}}) {
+        Started s(w, h);
+        auto& o = s.get<TFormMetallo>();
+        s.menu("TFormHaupt", "Programmstarten1");
+        const auto shot = s.backend.captureForm(o);
+        const int left = o.PaintBoxHaupt.left(), top = o.PaintBoxHaupt.top();
+        for (const int border : {249, 509, 784}) {
+            int black = 0;
+            for (int y = 121; y < 499; ++y)
+                for (int x = border + 1; x < border + 12; ++x) black += shot.at(left + x, top + y) == ui::toPixel(ui::clBlack);
+            EXPECT_EQ(black, 0) << w << "x" << h << ", box ending at " << border;
+        }
+    }
+}
+
 TEST(Overview, PaintBoxIsCutOnAn800Screen) {
     Started s(800, 600);
     auto& o = s.get<TFormMetallo>();

@@ -163,6 +163,8 @@ struct Param {
     size_t screen;
 };
 
+void PrintTo(const Param& p, std::ostream* os) { *os << "scenario " << p.scenario << ", screen " << p.screen; }
+
 class Reference : public ::testing::TestWithParam<Param> {};
 
 ui::Form& formOf(ui::Application& app, const Step& s, size_t i) {

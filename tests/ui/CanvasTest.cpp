@@ -159,12 +159,30 @@ TEST(Text, SymbolFaceShowsGreekLetters) {
     ui::Font sym, arial;
     sym.name = "Symbol";
     sym.height = 30;
+    arial.name = "Arial";
     arial.height = 30;
     ui::raster::Bitmap a(60, 40, 0xFFFFFFFFu), b(60, 40, 0xFFFFFFFFu);
     ui::raster::Target ta(a), tb(b);
     ui::text::drawText(ta, 0, 0, sym, "m", false, 0);
     ui::text::drawText(tb, 0, 0, arial, "\u03BC", false, 0);
     EXPECT_EQ(a, b);
+}
+
+TEST(Text, TheClassicWindowFaceIsATenthNarrowerThanArialAtTheSameHeight) {
+    ui::Font classic, arial;
+    classic.height = arial.height = 30;
+    arial.name = "Arial";
+    classic.name = "ms sans serif";  // face names match whatever their case
+    const int c = ui::text::textWidth(classic, "Mikrobereichsanalyse");
+    const int a = ui::text::textWidth(arial, "Mikrobereichsanalyse");
+    EXPECT_GT(c, a * 85 / 100);
+    EXPECT_LT(c, a * 93 / 100);
+    // Same cell, so lines stand as far apart as before.
+    EXPECT_EQ(ui::text::metrics(classic).cellHeight(), ui::text::metrics(arial).cellHeight());
+    // Every other face keeps Arial's widths.
+    ui::Font other = arial;
+    other.name = "@Arial Unicode MS";
+    EXPECT_EQ(ui::text::textWidth(other, "Mikrobereichsanalyse"), a);
 }
 
 TEST(Text, NegativeHeightIsTheCharacterHeightPositiveTheCell) {

@@ -35,6 +35,11 @@ const char32_t kCp1252High[32] = {0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026
                                   0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                                   0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
 
+// The classic window font "MS Sans Serif" is narrower than Arial at the same cell height,
+// and the stored layouts leave room for its widths only: it is drawn with the embedded
+// face condensed to this share of its width.
+constexpr double kNarrowWidth = 0.9;
+
 char32_t cp1252(unsigned char b) { return (b >= 0x80 && b < 0xA0) ? kCp1252High[b - 0x80] : char32_t(b); }
 
 struct Glyph {
@@ -55,8 +60,13 @@ struct Face {
 
 struct SizeKey {
     bool bold;
+    bool narrow;
     int ppem;
-    bool operator<(const SizeKey& o) const { return bold != o.bold ? bold < o.bold : ppem < o.ppem; }
+    bool operator<(const SizeKey& o) const {
+        if (bold != o.bold) return bold < o.bold;
+        if (narrow != o.narrow) return narrow < o.narrow;
+        return ppem < o.ppem;
+    }
 };
 
 class Engine {
@@ -82,14 +92,16 @@ public:
         ppem = std::min(ppem, 2000);
     }
 
-    const Glyph& glyph(bool bold, int ppem, char32_t cp) {
+    const Glyph& glyph(bool bold, bool narrow, int ppem, char32_t cp) {
         std::lock_guard lock(mutex_);
-        auto& cache = cache_[SizeKey{bold, ppem}];
+        auto& cache = cache_[SizeKey{bold, narrow, ppem}];
         auto it = cache.find(cp);
         if (it != cache.end()) return it->second;
         Glyph g;
         const Face& fc = face(bold);
-        FT_Set_Pixel_Sizes(fc.face, 0, static_cast<FT_UInt>(ppem));
+        // The narrow face: the same outlines hinted at a smaller horizontal size.
+        const FT_UInt across = narrow ? static_cast<FT_UInt>(std::max(1L, std::lround(ppem * kNarrowWidth))) : 0;
+        FT_Set_Pixel_Sizes(fc.face, across, static_cast<FT_UInt>(ppem));
         FT_UInt index = FT_Get_Char_Index(fc.face, cp);
         if (FT_Load_Glyph(fc.face, index, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO | FT_LOAD_MONOCHROME) == 0) {
             FT_GlyphSlot s = fc.face->glyph;
@@ -145,6 +157,8 @@ bool faceIs(const std::string& a, const char* b) {
             return false;
     return true;
 }
+
+bool isNarrow(const Font& f) { return faceIs(f.name, "MS Sans Serif"); }
 
 }  // namespace
 
@@ -203,7 +217,8 @@ int textWidth(const Font& font, std::string_view utf8) {
     Engine& e = Engine::instance();
     e.resolve(font, ppem, m);
     int w = 0;
-    for (char32_t cp : mapForFace(font.name, decodeUtf8(utf8))) w += e.glyph(font.bold, ppem, cp).advance;
+    const bool narrow = isNarrow(font);
+    for (char32_t cp : mapForFace(font.name, decodeUtf8(utf8))) w += e.glyph(font.bold, narrow, ppem, cp).advance;
     return w;
 }
 
@@ -214,8 +229,9 @@ int drawText(raster::Target& t, int x, int y, const Font& font, std::string_view
     Engine& e = Engine::instance();
     e.resolve(font, ppem, m);
     const std::u32string text = mapForFace(font.name, decodeUtf8(utf8));
+    const bool narrow = isNarrow(font);
     int width = 0;
-    for (char32_t cp : text) width += e.glyph(font.bold, ppem, cp).advance;
+    for (char32_t cp : text) width += e.glyph(font.bold, narrow, ppem, cp).advance;
     if (opaque)
         raster::fillRect(t, raster::Rect{x, y, x + width, y + m.cellHeight()}, backgroundPixel, raster::PenMode::Copy);
     const uint32_t ink = toPixel(font.color);
@@ -225,7 +241,7 @@ int drawText(raster::Target& t, int x, int y, const Font& font, std::string_view
     long pen = x;
     const long baseline = static_cast<long>(y) + m.ascent + t.originY;
     for (char32_t cp : text) {
-        const Glyph& g = e.glyph(font.bold, ppem, cp);
+        const Glyph& g = e.glyph(font.bold, narrow, ppem, cp);
         const long gx = pen + g.left + t.originX;
         const long gy = baseline - g.top;
         for (int row = 0; row < g.rows; ++row) {
