@@ -50,9 +50,10 @@ void TFormHaupt::FormCreate() {
     const int sw = application().screenWidth(), sh = application().screenHeight();
     TitleCenterX = div(sw, 2) - 10;
     TitleCenterY = div(sh, 2) - 50;
-    setBounds(div(sw - sw, 2), div(sh - sh, 2), sw, sh);
-    ScaleX = 1.28;
-    ScaleY = 1.28;
+    frame::apply(*this, frame::place(frame::Pattern::FullScreen, sw, sh));
+    // The title keeps the fixed scale whatever the screen.
+    ScaleX = frame::Scale::fixed().x;
+    ScaleY = frame::Scale::fixed().y;
     // The picture is aligned to the client area; these bounds only matter unaligned.
     Image1.setBounds(Round(10 * ScaleX), Round(20 * ScaleY), Round(770 * ScaleX), Round(500 * ScaleY));
 }

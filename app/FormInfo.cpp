@@ -30,8 +30,7 @@ TFormInfo::TFormInfo(ui::Application& app)
 }
 
 void TFormInfo::FormCreate() {
-    const int sw = screenWidth(), sh = screenHeight();
-    setBounds(frame::div(sw - 800, 2), frame::div(sh - 500, 2), 800, 500);
+    placeSizeOnly(frame::Pattern::InfoWindow);
     // Plain pixels, set after the layout was scaled.
     PanelInfo.setBounds(15, 20, 750, 370);
 }

@@ -132,9 +132,10 @@ TFormMetallo::TFormMetallo(ui::Application& app)
 
 void TFormMetallo::FormCreate() {
     const int sw = application().screenWidth(), sh = application().screenHeight();
-    ScaleX = sw / 800.0;
-    ScaleY = sh / 600.0;
-    setBounds(div(sw - sw, 2), div(sh - sh, 2), sw, sh);
+    const frame::Placement p = frame::place(frame::Pattern::FullScreen, sw, sh);
+    ScaleX = p.scale.x;
+    ScaleY = p.scale.y;
+    frame::apply(*this, p);
     PaintBoxHaupt.setBounds(div(clientWidth() - 800, 2), div(clientHeight() - 550 - Round(10 * ScaleY), 2), 800, 550);
     BackdropCenterX = div(sw, 2) - Round(20 * ScaleX);
     BackdropCenterY = div(sh, 2) - Round(40 * ScaleY);
