@@ -17,7 +17,7 @@
 // the ending .sums ("name hex" per line).
 //
 // A changed picture fails its test, naming it, and is written as NAME.actual.png to
-// METALLO_REFERENCE_DIR (default: reference/ in the working directory), next to the
+// METALLO_REFERENCE_DIR (default: build/reference), next to the
 // NAME.png the regeneration writes there. With METALLO_REFERENCE_UPDATE=1 nothing is
 // compared: every picture is written to that folder and the .sums files are rewritten
 // (scripts/reference.sh does this and makes a contact sheet).
@@ -134,7 +134,7 @@ bool updating() {
 
 fs::path pictureDir() {
     const char* d = std::getenv("METALLO_REFERENCE_DIR");
-    return d && *d ? fs::path(d) : fs::path("reference");
+    return d && *d ? fs::path(d) : fs::path(METALLO_REFERENCE_OUTPUT);
 }
 
 // The pictures taken in update mode, per scenario file, written when the run ends.
