@@ -52,7 +52,6 @@ TFormEWELLENL::Chart TFormEWELLENL::chart() const {
     Chart g{};
     g.cx = div(W, 2);
     g.cy = div(H, 2) - 40;
-    g.x[0] = 0;
     g.x[1] = g.cx - Round(W / 3.0);
     g.x[2] = g.cx - Round(W / 4.5);
     g.x[3] = g.cx - Round(W / 9.0);

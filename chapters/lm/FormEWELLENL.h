@@ -25,7 +25,7 @@ public:
     // The chart's geometry in paint-box pixels, from the window's outer size.
     struct Chart {
         int cx, cy;       // centre
-        int x[8];         // decade marks x[1] .. x[7] for 10^-6 .. 10^-12 m
+        int x[8];         // decade marks x[1] .. x[7] for 10^-6 .. 10^-12 m (x[0] unused)
         int top, bottom;  // chart area
         int left, right;
         int bandLeft;     // first line of the visible band (51 lines)

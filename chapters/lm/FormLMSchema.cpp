@@ -54,7 +54,7 @@ TFormLMSchema::TFormLMSchema(ui::Application& app) : TopicForm(app, kFrame) {
 
 void TFormLMSchema::resetBeam() {
     BeamX = X(230);
-    BeamY = X(270);  // across, like the start of the beam
+    BeamY = X(270);  // the row is scaled like a column here
 }
 
 void TFormLMSchema::FormPaint() { frame::paintStripes(canvas, screenWidth()); }
