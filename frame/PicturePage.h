@@ -13,7 +13,7 @@ namespace frame {
 // What closing a page does to its opener besides re-centring it horizontally.
 enum class OpenerOnClose {
     Recentre,             // only re-centre
-    RepaintAndRecentre,   // the fracture pages: repaint the chart window first
+    RepaintAndRecentre,   // the fracture pages: repaint the chart window first, then tell it (PageOwner)
 };
 
 struct PicturePageSpec {
@@ -24,6 +24,16 @@ struct PicturePageSpec {
     Pattern pattern;  // Pattern::PicturePage (775 x 540) or Pattern::PhotoPage (by screen height)
     const char* opener;  // class name of the window the page belongs to
     OpenerOnClose onClose = OpenerOnClose::Recentre;
+};
+
+// A window that replays something when one of its pages closes (after the page has
+// repainted and re-centred it).
+class PageOwner {
+public:
+    virtual void pageClosed() = 0;
+
+protected:
+    ~PageOwner() = default;
 };
 
 class PicturePage : public TopicForm {

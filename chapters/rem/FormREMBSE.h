@@ -1,14 +1,23 @@
 // TFormREMBSE: Schema des Strahlengangs beim Rückstreuelektronendetektor (BSE-Detektor)
 #pragma once
 
-#include "frame/TopicForm.h"
+#include "chapters/rem/DetectorSchema.h"
 
 namespace chapters {
 
-class TFormREMBSE : public frame::TopicForm {
+class TFormREMBSE : public DetectorSchema {
 public:
     static constexpr const char* kClassName = "TFormREMBSE";
     explicit TFormREMBSE(ui::Application& app);
+
+    ui::MenuItem& Stopp1 = item("Stopp1");
+
+    void PaintBoxHauptPaint() override;
+    void Stopp1Click();
+    void FormClose() override;
+
+protected:
+    void drawCaptions(ui::Canvas& c) override;
 };
 
 }  // namespace chapters

@@ -1,14 +1,23 @@
 // TFormREMSE: Schema des Strahlengangs beim Sekundärelektronendetektor (SE-Detektor)
 #pragma once
 
-#include "frame/TopicForm.h"
+#include "chapters/rem/DetectorSchema.h"
 
 namespace chapters {
 
-class TFormREMSE : public frame::TopicForm {
+class TFormREMSE : public DetectorSchema {
 public:
     static constexpr const char* kClassName = "TFormREMSE";
     explicit TFormREMSE(ui::Application& app);
+
+    ui::MenuItem& Neustarten1 = item("Neustarten1");
+
+    void PaintBoxHauptPaint() override;
+    void Neustarten1Click();
+    void FormClose() override;
+
+protected:
+    void drawCaptions(ui::Canvas& c) override;
 };
 
 }  // namespace chapters

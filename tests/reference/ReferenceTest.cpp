@@ -10,7 +10,8 @@
 //   advance 1000
 //   shot running TFormREMRaster
 //
-// Commands: menu FORM ITEM, key FORM esc, click FORM X Y, activate FORM, advance MS,
+// Commands: menu FORM ITEM, key FORM esc, click FORM X Y, clickon FORM CONTROL (its
+// centre), activate FORM, advance MS,
 // show FORM (for a window whose opener is not there yet), shot NAME FORM|screen.
 // Each block runs in a fresh program once per screen size; picture NAME of block B at
 // 800x600 is "B.NAME@800x600". The checksums stand in the file of the same name with
@@ -197,6 +198,12 @@ TEST_P(Reference, PicturesAsStored) {
             EXPECT_TRUE(backend.pressEscape(formOf(app, s, 1)));
         } else if (w[0] == "click" && w.size() == 4) {
             EXPECT_TRUE(backend.click(formOf(app, s, 1), std::stoi(w[2]), std::stoi(w[3])));
+        } else if (w[0] == "clickon" && w.size() == 3) {
+            ui::Form& f = formOf(app, s, 1);
+            const ui::Control* c = f.findControl(w[2]);
+            ASSERT_NE(c, nullptr) << "no control " << w[2] << " in " << w[1];
+            const ui::Rect r = c->clientRect();
+            EXPECT_TRUE(backend.click(f, (r.left + r.right) / 2, (r.top + r.bottom) / 2));
         } else if (w[0] == "activate" && w.size() == 2) {
             backend.activate(formOf(app, s, 1));
         } else if (w[0] == "advance" && w.size() == 2) {
