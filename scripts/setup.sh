@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libfreetype-dev libjpeg-dev libpng-dev
-          fonts-liberation2 libgtest-dev libbenchmark-dev xvfb)
+          fonts-liberation2 libgtest-dev libbenchmark-dev xvfb
+          desktop-file-utils appstream dpkg-dev file groff-base libx11-dev libxtst-dev)
 
 missing=()
 for p in "${packages[@]}"; do
