@@ -13,6 +13,7 @@
 #include <QStatusBar>
 #include <algorithm>
 
+#include "desktop/PointerPixel.h"
 #include "desktop/QtBackend.h"
 #include "desktop/QtText.h"
 #include "ui/text/TextEngine.h"
@@ -52,7 +53,7 @@ void ClientWidget::mousePressEvent(QMouseEvent* e) {
 }
 
 void ClientWidget::mouseReleaseEvent(QMouseEvent* e) {
-    const QPoint pos = e->position().toPoint();
+    const QPoint pos = formPixelAt(*this, e->position(), true);
     if (e->button() == Qt::LeftButton && pressed_) {
         pressed_ = false;
         // A click is press and release on the client area, as on the classic desktop.
@@ -63,7 +64,7 @@ void ClientWidget::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void ClientWidget::mouseMoveEvent(QMouseEvent* e) {
-    updateCursorAt(e->position().toPoint());
+    updateCursorAt(formPixelAt(*this, e->position(), false));
     QWidget::mouseMoveEvent(e);
 }
 
