@@ -46,15 +46,20 @@ int pixelOf(qreal c) { return qCeil(c - 1e-6) - 1; }
 
 QPoint formPixelAt(const QWidget& client, const QPointF& pos, bool askServer) {
     const qreal ratio = client.devicePixelRatioF();
+    // Screen pixel p is reported as p / ratio: its centre lies half a screen pixel further.
+    const qreal half = 0.5 / ratio;
+    const QPoint reported(pixelOf(pos.x() + half), pixelOf(pos.y() + half));
     if (askServer && ratio != 1.0) {
         if (const auto native = pointerInWindow(client)) {
             const QPointF origin = QPointF(client.mapTo(client.window(), QPoint(0, 0))) * ratio;
-            return QPoint(pixelOf((native->x() + 0.5 - origin.x()) / ratio), pixelOf((native->y() + 0.5 - origin.y()) / ratio));
+            const QPoint exact(pixelOf((native->x() + 0.5 - origin.x()) / ratio),
+                               pixelOf((native->y() + 0.5 - origin.y()) / ratio));
+            // Rounding moves a position by less than one pixel; a pointer that has
+            // travelled further since the event keeps the event's own position.
+            if (std::abs(exact.x() - reported.x()) <= 1 && std::abs(exact.y() - reported.y()) <= 1) return exact;
         }
     }
-    // Screen pixel p is reported as p / ratio: its centre lies half a screen pixel further.
-    const qreal half = 0.5 / ratio;
-    return QPoint(pixelOf(pos.x() + half), pixelOf(pos.y() + half));
+    return reported;
 }
 
 }  // namespace desktop
