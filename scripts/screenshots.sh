@@ -29,7 +29,10 @@ mkdir -p "$out"
 for row in "${shots[@]}"; do
   IFS='|' read -r name caption steps <<<"$row"
   script=$(tr ';' '\n' <<<"$steps")
-  printf '%s\ncapture screen %s\n' "$script" "$out/$name.png" |
-    "$program" --headless --screen 1024x768 --script - >/dev/null
+  # The program notes on standard output what had no effect (a menu item not chosen ...):
+  # a picture of the wrong moment is no picture.
+  notes=$(printf '%s\ncapture screen %s\n' "$script" "$out/$name.png" |
+            "$program" --headless --screen 1024x768 --script -)
+  [ -z "$notes" ] || { echo "$name: $notes" >&2; exit 1; }
   echo "$out/$name.png: $caption"
 done
