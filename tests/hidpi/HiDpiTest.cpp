@@ -4,7 +4,6 @@
 // may be cut off; at both, a click must reach the design pixel shown under the pointer.
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
@@ -13,7 +12,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -35,24 +33,25 @@
 
 namespace {
 
-// An Xvfb of the given size on a free display number; `display` stays empty when none
+// An Xvfb of the given size on a display number it picks itself (-displayfd: no race
+// with other tests starting servers at the same time); `display` stays empty when none
 // could be started (the test is skipped then).
 class XServer {
 public:
     XServer(int width, int height) {
         const QString xvfb = QStandardPaths::findExecutable("Xvfb");
         if (xvfb.isEmpty()) return;
-        int number = 210;
-        while (number < 260 && (QFile::exists(QString("/tmp/.X%1-lock").arg(number)) ||
-                                QFile::exists(QString("/tmp/.X11-unix/X%1").arg(number))))
-            ++number;
-        const QString name = QString(":%1").arg(number);
-        server_.start(xvfb, {name, "-screen", "0", QString("%1x%2x24").arg(width).arg(height), "-nolisten", "tcp"});
+        server_.start(xvfb, {"-displayfd", "1", "-screen", "0", QString("%1x%2x24").arg(width).arg(height),
+                             "-nolisten", "tcp"});
         if (!server_.waitForStarted(5000)) return;
-        for (int i = 0; i < 100 && !dpy_; ++i) {
-            QThread::msleep(50);
-            dpy_ = XOpenDisplay(name.toLatin1().constData());
-        }
+        QElapsedTimer t;
+        t.start();
+        while (!server_.canReadLine() && t.elapsed() < 10000) server_.waitForReadyRead(500);
+        bool ok = false;
+        const int number = server_.readLine().trimmed().toInt(&ok);
+        if (!ok) return;
+        const QString name = QString(":%1").arg(number);
+        dpy_ = XOpenDisplay(name.toLatin1().constData());
         if (dpy_) display = name;
     }
     ~XServer() {
