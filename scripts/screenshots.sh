@@ -18,9 +18,8 @@ shots=(
   "bildseite|Eine Bildseite: das Rasterelektronenmikroskop in der Gesamtübersicht|menu TFormHaupt Programmstarten1; menu TFormMetallo Gesamtdarstellung1; advance 500"
   "rasterscan|Strahlengang beim REM: das Bild entsteht Zeile für Zeile|menu TFormHaupt Programmstarten1; menu TFormMetallo StrahlengangbeimREM1; menu TFormREMRaster NeuStarten1; advance 1150"
   "makroskopie|Makroskopie: das Stereomikroskop|menu TFormHaupt Programmstarten1; menu TFormMetallo Stereomikroskop1; advance 500"
-  "lichtmikroskopie|Lichtmikroskopie: eine Probe unter dem Lichtmikroskop|menu TFormHaupt Programmstarten1; menu TFormMetallo Lichtmikroskop1; advance 500"
+  "lichtmikroskopie|Lichtmikroskopie: Strahlengang an einer polierten und geätzten Probe|menu TFormHaupt Programmstarten1; menu TFormMetallo StrahlenganganeinerpoliertenundgetztenProbe1; menu TFormSLicht StrahlP; advance 5000; menu TFormSLicht StrahlG; advance 2000"
   # Rows to add as their windows land (the window's menu item, then its telling moment):
-  # "strahlengang-lm|Lichtmikroskopie: Strahlengang an einer polierten und geätzten Probe|menu TFormHaupt Programmstarten1; menu TFormMetallo StrahlenganganeinerpoliertenundgetztenProbe1; advance 500"
   # "ionisation|Mikrobereichsanalyse: Ionisation eines Probenatoms|menu TFormHaupt Programmstarten1; menu TFormMetallo CharakteristischeRntgenstrahlen1; advance 500"
 )
 
