@@ -23,7 +23,7 @@ struct Electron {
     int orbit;
     double angle;
 };
-constexpr Electron kElectrons[BeamMatterForm::kElectrons] = {
+constexpr Electron kAtomElectrons[BeamMatterForm::kElectrons] = {
     {0, 150}, {0, 330},                                                  // 1s
     {1, 20},  {1, 152},                                                  // 2s
     {2, 64},  {2, 106}, {2, 196}, {2, 241}, {2, 288}, {2, 333},          // 2p
@@ -84,7 +84,7 @@ void BeamMatterForm::FormActivate() {
     zoneColourM = 0x0040A5FF;
     zoneColourL = 0x0000CCFF;
     zoneColourK = 0x0000FFFF;
-    for (int k = 0; k < kElectrons; ++k) electronAngle[static_cast<size_t>(k)] = kElectrons[k].angle;
+    for (int k = 0; k < kElectrons; ++k) electronAngle[static_cast<size_t>(k)] = kAtomElectrons[k].angle;
 }
 
 void BeamMatterForm::PaintBoxHauptPaint() {
@@ -119,7 +119,7 @@ void BeamMatterForm::PaintBoxHauptPaint() {
     c.brush.setColor(kElectron);
     for (int k = 0; k < kElectrons; ++k) {
         const double theta = electronAngle[static_cast<size_t>(k)] * std::numbers::pi / 180;
-        const auto orbit = static_cast<size_t>(kElectrons[k].orbit);
+        const auto orbit = static_cast<size_t>(kAtomElectrons[k].orbit);
         const double x = atomX + orbitRadiusX[orbit] * std::cos(theta);
         const double y = atomY - orbitRadiusY[orbit] * std::sin(theta);
         c.Ellipse(Round(x - electronRadius), Round(y - electronRadius), Round(x + electronRadius),

@@ -190,14 +190,14 @@ TEST(REMEW, BackscatteredPathGoesDownRoundTheNucleusAndOut) {
     World w(800, 600, {"TFormREMEW"});
     TFormREMEW& f = opened<TFormREMEW>(w);
     ASSERT_EQ(w.backend.clickMenu(f, "BSE1"), MenuResult::Done);
-    int deepest = 0, deepestX = 0;
-    for (int n = 0; n < 69; ++n) {
-        if (f.bseY > deepest) deepest = f.bseY, deepestX = f.bseX;
-        w.backend.advance(50);
-    }
-    EXPECT_EQ(deepest, 505);
-    EXPECT_EQ(deepestX, 399);
-    EXPECT_EQ(pixel(f.PaintBoxHaupt, 399, 505), ui::clBlue);  // a trail dot
+    runToEnd(w, f.Timer2);
+    // Straight down past the nucleus, then dots down to y 505 near x 399 and none deeper.
+    EXPECT_EQ(pixel(f.PaintBoxHaupt, 580, 150), ui::clBlue);
+    EXPECT_EQ(pixel(f.PaintBoxHaupt, 580, 270), ui::clBlue);
+    EXPECT_EQ(pixel(f.PaintBoxHaupt, 399, 505), ui::clBlue);
+    for (int x = 250; x < 550; ++x) ASSERT_NE(pixel(f.PaintBoxHaupt, x, 511), ui::clBlue) << x;
+    // The arrowhead at the end, blue.
+    EXPECT_EQ(pixel(f.PaintBoxHaupt, 115, 35), ui::clBlue);
 }
 
 TEST(REMEW, SecondaryAndXrayRuns) {
