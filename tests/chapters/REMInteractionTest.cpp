@@ -283,6 +283,17 @@ TEST(REMEW, NeuZeichnenAndClosingResetItemsNotRunState) {
     EXPECT_EQ(f.bseX, bx);
 }
 
+TEST(REMEWK, ResizingKeepsTheScaleOnlyTheMaterialFollows) {
+    World w(800, 600, {"TFormREMEWK"});
+    TFormREMEWK& f = opened<TFormREMEWK>(w);
+    f.setBounds(f.left(), f.top(), 600, 500);
+    w.app.flush();
+    const ui::Rect box = f.PaintBoxHaupt.clientRect();
+    EXPECT_EQ(f.atomX, 225);
+    EXPECT_EQ(pixel(f.PaintBoxHaupt, box.width() - 3, box.height() - 3), 0x0080FFFFu);
+    EXPECT_NE(pixel(f.PaintBoxHaupt, box.width() - 3, 40), 0x0080FFFFu);  // vacuum above Round(100 x 0.5)
+}
+
 TEST(REMEWK, BackscatteredRunLeavesTheSmallWindowToo) {
     // The bands and the end test scale with the window, so the run ends at half scale.
     struct Case {
