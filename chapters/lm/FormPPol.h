@@ -1,14 +1,14 @@
-// TFormPPol: Präparationsschritt: Polieren
+// TFormPPol: Präparationsschritt: Polieren. The turntable with a red polishing cloth.
 #pragma once
 
-#include "frame/TopicForm.h"
+#include "chapters/lm/TurntableForm.h"
 
 namespace chapters {
 
-class TFormPPol : public frame::TopicForm {
+class TFormPPol : public TurntableForm {
 public:
-    static constexpr const char* kClassName = "TFormPPol";
-    explicit TFormPPol(ui::Application& app);
+    static constexpr const char* kClassName = kPolishing.className;
+    explicit TFormPPol(ui::Application& app) : TurntableForm(app, kPolishing) {}
 };
 
 }  // namespace chapters

@@ -1,14 +1,14 @@
-// TFormPSchleif: Präparationsschritt: Schleifen
+// TFormPSchleif: Präparationsschritt: Schleifen. The turntable with silver grinding paper.
 #pragma once
 
-#include "frame/TopicForm.h"
+#include "chapters/lm/TurntableForm.h"
 
 namespace chapters {
 
-class TFormPSchleif : public frame::TopicForm {
+class TFormPSchleif : public TurntableForm {
 public:
-    static constexpr const char* kClassName = "TFormPSchleif";
-    explicit TFormPSchleif(ui::Application& app);
+    static constexpr const char* kClassName = kGrinding.className;
+    explicit TFormPSchleif(ui::Application& app) : TurntableForm(app, kGrinding) {}
 };
 
 }  // namespace chapters
