@@ -71,7 +71,16 @@ void Application::show(Form& f) {
     } else {
         raise(f);
     }
+    // A window shown not modal stands beside the modal window and takes input, also one
+    // that was already open and was disabled when the modal window came up.
+    if (!f.enabled() && !f.modal()) release(f);
     activate(f);
+}
+
+void Application::release(Form& f) {
+    for (ModalFrame& m : modalFrames_) m.disabled.erase(std::remove(m.disabled.begin(), m.disabled.end(), &f), m.disabled.end());
+    f.disabledBy_ = 0;
+    backend().formEnabledChanged(f);
 }
 
 void Application::showModal(Form& f) {

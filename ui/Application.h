@@ -67,6 +67,8 @@ private:
     friend class Form;
     void raise(Form& f);
     void hide(Form& f);
+    // Takes a form out of the modal frames that disabled it and enables it.
+    void release(Form& f);
     Form* topEnabled() const;
 
     struct ModalFrame {

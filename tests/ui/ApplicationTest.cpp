@@ -52,6 +52,32 @@ TEST(Modality, ModalFormDisablesTheOthersAndClosingRestoresExactlyThem) {
     EXPECT_TRUE(w.app.modalStack().empty());
 }
 
+TEST(Modality, AFormLeftOpenIsUsableWhenTheNextModalFormShowsItAgain) {
+    // B, shown beside modal A, stays open when A closes; A shown modally again disables
+    // it; showing B from A again makes it usable beside A.
+    World w;
+    w.a.ShowModal();
+    w.b.Show();
+    w.a.Close();
+    ASSERT_TRUE(w.b.visible());
+    EXPECT_TRUE(w.b.enabled());
+    w.a.ShowModal();
+    EXPECT_FALSE(w.b.enabled());
+    w.log.clear();
+    w.b.Show();
+    EXPECT_TRUE(w.b.enabled());
+    EXPECT_TRUE(w.b.active());
+    EXPECT_TRUE(w.logged("B:activate"));
+    EXPECT_EQ(w.app.zOrder().back(), &w.b);
+    EXPECT_FALSE(w.main.enabled());
+    w.a.Close();
+    EXPECT_TRUE(w.main.enabled());
+    EXPECT_TRUE(w.b.enabled());
+    EXPECT_TRUE(w.app.modalStack().empty());
+    EXPECT_EQ(w.backend.clickMenu(w.b, "Ende1"), ui::headless::MenuResult::Done);
+    EXPECT_FALSE(w.b.visible());
+}
+
 TEST(Modality, NestedModalFormsUnwindInOrder) {
     World w;
     w.a.ShowModal();
