@@ -1,7 +1,9 @@
-// Start-up, one raster-scan tick, a paint full of text.
+// Start-up, one raster-scan tick, one tick of the cutting disc and its feed, a paint full
+// of text.
 #include <benchmark/benchmark.h>
 
 #include "app/Program.h"
+#include "chapters/lm/FormPTrennen.h"
 #include "chapters/rem/FormREMRaster.h"
 #include "ui/Application.h"
 #include "ui/headless/Headless.h"
@@ -38,6 +40,29 @@ void BM_RasterScanTick(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RasterScanTick)->Unit(benchmark::kMicrosecond);
+
+void BM_CuttingTick(benchmark::State& state) {
+    ui::Application app(1024, 768);
+    ui::headless::HeadlessBackend backend(app);
+    app::Program program(app);
+    program.start();
+    auto& cut = *static_cast<chapters::TFormPTrennen*>(app.findForm("TFormPTrennen"));
+    cut.Show();
+    cut.StartClick();
+    app.flush();
+    for (auto _ : state) {
+        // Both timers tick: the disc turns and the bar moves (the 16th tick draws the cut).
+        backend.advance(50);
+        if (!cut.TimerVor.enabled()) {
+            state.PauseTiming();
+            cut.NZClick();
+            cut.StartClick();
+            app.flush();
+            state.ResumeTiming();
+        }
+    }
+}
+BENCHMARK(BM_CuttingTick)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 class TextForm : public ui::Form {
 public:
