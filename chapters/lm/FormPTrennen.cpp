@@ -109,7 +109,7 @@ void TFormPTrennen::PaintBoxHauptPaint() {
     if (!TimerRad.enabled()) {
         c.brush.setColor(kSilver);
         c.pen.color = kSilver;
-        outline(kBar, 0, 0);
+        shiftedPolygon(kBar, 0, 0);
     }
     c.font.height = X(18);
     c.brush.style = ui::BrushStyle::Clear;
@@ -120,7 +120,7 @@ void TFormPTrennen::PaintBoxHauptPaint() {
 }
 
 // A polygon of the bar or its parts moved u design units right and v up.
-void TFormPTrennen::outline(std::span<const frame::DPoint> pts, int u, int v) {
+void TFormPTrennen::shiftedPolygon(std::span<const frame::DPoint> pts, int u, int v) {
     std::vector<ui::Point> p;
     p.reserve(pts.size());
     for (const frame::DPoint& q : pts) p.push_back({X(q.x + u), Y(q.y - v)});
@@ -158,19 +158,19 @@ void TFormPTrennen::TimerVorTimer() {
     c.pen.width = 1;
     c.brush.setColor(kSilver);
     c.pen.color = kSilver;
-    outline(kBar, FeedX, FeedY);  // removes the bar of the last tick
+    shiftedPolygon(kBar, FeedX, FeedY);  // removes the bar of the last tick
     if (FeedX < kFeedSteps) {
         FeedX += 1;
         FeedY += 1;
     }
-    outline(kBar, FeedX, FeedY);
-    if (FeedX == 1) outline(kBar, FeedX - 1, FeedY - 1);  // the first tick put a bar at the start
+    shiftedPolygon(kBar, FeedX, FeedY);
+    if (FeedX == 1) shiftedPolygon(kBar, FeedX - 1, FeedY - 1);  // the first tick put a bar at the start
     if (FeedX >= kFeedSteps) {
-        outline(kBar, FeedX, FeedY);
+        shiftedPolygon(kBar, FeedX, FeedY);
         c.pen.mode = ui::PenMode::Copy;
         c.pen.color = kGrey;
-        outline(kStock, FeedX, FeedY);
-        outline(kPiece, FeedX, FeedY);
+        shiftedPolygon(kStock, FeedX, FeedY);
+        shiftedPolygon(kPiece, FeedX, FeedY);
         d.Ellipse(290, 284, 305, 335);  // the cut face
         c.font.height = X(18);
         c.brush.style = ui::BrushStyle::Clear;

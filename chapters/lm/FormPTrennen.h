@@ -46,7 +46,7 @@ public:
 
 private:
     frame::Wheel wheel() const { return {WheelCX, WheelCY, WheelRX, WheelRY}; }
-    void outline(std::span<const frame::DPoint> pts, int u, int v);
+    void shiftedPolygon(std::span<const frame::DPoint> pts, int u, int v);
     void resetAndRedraw();
 };
 
