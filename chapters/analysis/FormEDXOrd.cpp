@@ -40,7 +40,7 @@ struct Segment {
     double upper;  // design x up to which the segment runs
     int yStep;     // pixels per tick (negative: the curve rises)
 };
-struct CurveSpec {
+struct CurveTable {
     const char* label;
     DPoint labelAt;
     std::vector<DPoint> polyline;  // the complete curve, in design units
@@ -48,7 +48,7 @@ struct CurveSpec {
     std::vector<Segment> segments;
     double end;  // design x after which the curve is complete
 };
-const CurveSpec kCurveSpecs[TFormEDXOrd::kCurves] = {
+const CurveTable kCurveTables[TFormEDXOrd::kCurves] = {
     {"K[ALPHA]", {220, 70}, {{50, 450}, {100, 350}, {150, 236}, {225, 54}}, 4, {{100, -8}, {150, -9}, {222, -10}}, 222},
     {"K[BETA]", {150, 55}, {{50, 450}, {80, 390}, {120, 296}, {160, 200}, {213, 54}}, 4,
      {{80, -8}, {120, -9}, {160, -10}, {213, -11}}, 213},
@@ -151,7 +151,7 @@ void TFormEDXOrd::PaintBoxHauptPaint() {
         c.pen.color = ui::clBlue;
         c.font.color = ui::clBlue;
         c.pen.width = Round(2 * ScaleX);
-        for (const CurveSpec& k : kCurveSpecs) {
+        for (const CurveTable& k : kCurveTables) {
             std::vector<ui::Point> pts;
             for (const DPoint& p : k.polyline) pts.push_back(d.P(p.x, p.y));
             c.Polyline(pts);
@@ -164,35 +164,35 @@ void TFormEDXOrd::PaintBoxHauptPaint() {
 // position the one before left; steps are pixels, bounds are design x times ScaleX.
 void TFormEDXOrd::curveTick(Curve k) {
     ui::Canvas& c = PaintBoxHaupt.canvas;
-    const CurveSpec& spec = kCurveSpecs[k];
+    const CurveTable& shape = kCurveTables[k];
     CurvePen& p = curves[static_cast<size_t>(k)];
     c.pen.width = 3;
     c.pen.color = ui::clBlue;
     c.font.color = ui::clBlue;
     auto stepTo = [&](int yStep) {
-        p.curveX += spec.xStep;
+        p.curveX += shape.xStep;
         p.curveY += yStep;
         c.LineTo(p.curveX, p.curveY);
     };
-    if (p.curveX <= X(spec.segments[0].upper)) {
-        c.MoveTo(X(spec.polyline[0].x), Y(spec.polyline[0].y));
-        stepTo(spec.segments[0].yStep);
+    if (p.curveX <= X(shape.segments[0].upper)) {
+        c.MoveTo(X(shape.polyline[0].x), Y(shape.polyline[0].y));
+        stepTo(shape.segments[0].yStep);
     }
-    for (size_t s = 1; s < spec.segments.size(); ++s) {
-        if (p.curveX > X(spec.segments[s - 1].upper) && p.curveX <= spec.segments[s].upper * ScaleX) {
+    for (size_t s = 1; s < shape.segments.size(); ++s) {
+        if (p.curveX > X(shape.segments[s - 1].upper) && p.curveX <= shape.segments[s].upper * ScaleX) {
             c.MoveTo(p.curveX, p.curveY);
-            stepTo(spec.segments[s].yStep);
+            stepTo(shape.segments[s].yStep);
         }
     }
-    if (p.curveX > X(spec.end)) {
+    if (p.curveX > X(shape.end)) {
         timer(k).setEnabled(false);
-        design(c).TextOut(spec.labelAt.x, spec.labelAt.y, spec.label);
+        design(c).TextOut(shape.labelAt.x, shape.labelAt.y, shape.label);
     }
 }
 
 // Starts (or restarts) a curve at its first point; the item stays enabled.
 void TFormEDXOrd::CurveClick(Curve k) {
-    const DPoint start = kCurveSpecs[k].polyline[0];
+    const DPoint start = kCurveTables[k].polyline[0];
     curves[static_cast<size_t>(k)] = {X(start.x), Y(start.y)};
     timer(k).setEnabled(true);
 }
