@@ -1,12 +1,13 @@
-// TFormLM45C1: Unlegierter Vergütungsstahl CK 45
+// The quenched-and-tempered carbon steel CK 45: the text on the left, two small light
+// micrographs on the right (normalised, tempered) that open the large pages.
 #pragma once
 
 #include "frame/Photo.h"
-#include "frame/TopicForm.h"
+#include "frame/TwoPictureWindow.h"
 
 namespace chapters {
 
-class TFormLM45C1 : public frame::TopicForm {
+class TFormLM45C1 : public frame::TwoPictureWindow {
 public:
     static constexpr const char* kClassName = "TFormLM45C1";
     // the two small pictures

@@ -1,12 +1,13 @@
-// TFormLMCrNi1: Austenitischer Chrom-Nickel-Stahl
+// The austenitic chromium-nickel steel under the light microscope: the text on the left,
+// two small micrographs on the right (austenite grains, carbides) that open the large pages.
 #pragma once
 
 #include "frame/Photo.h"
-#include "frame/TopicForm.h"
+#include "frame/TwoPictureWindow.h"
 
 namespace chapters {
 
-class TFormLMCrNi1 : public frame::TopicForm {
+class TFormLMCrNi1 : public frame::TwoPictureWindow {
 public:
     static constexpr const char* kClassName = "TFormLMCrNi1";
     // the two small pictures

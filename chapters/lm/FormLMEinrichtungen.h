@@ -1,12 +1,14 @@
-// TFormLMEinrichtungen: Lichtmikroskopie: Einrichtungen
+// The light-microscopy workplace: the look of a two-picture window with two photographs
+// that show the workplace and a sample under the objectives modally, beside the window
+// on wide screens; closing the window puts both pages back to full height.
 #pragma once
 
 #include "frame/Photo.h"
-#include "frame/TopicForm.h"
+#include "frame/TwoPictureWindow.h"
 
 namespace chapters {
 
-class TFormLMEinrichtungen : public frame::TopicForm {
+class TFormLMEinrichtungen : public frame::TwoPictureWindow {
 public:
     static constexpr const char* kClassName = "TFormLMEinrichtungen";
     // the two small pictures
@@ -15,6 +17,10 @@ public:
         {"TFormLMEinrichtungen.Image2.jpg", 400, 300},
     };
     explicit TFormLMEinrichtungen(ui::Application& app);
+
+    void FormClose() override;
+    void Image1Click() override;
+    void Image2Click() override;
 };
 
 }  // namespace chapters

@@ -1,12 +1,13 @@
-// TFormMakroCr1: Belag auf einem ferritischen Chromstahl
+// The deposit on sheets of a ferritic chromium steel: the text on the left, two small
+// stereo-microscope pictures on the right that open the deposit and its porous spots.
 #pragma once
 
 #include "frame/Photo.h"
-#include "frame/TopicForm.h"
+#include "frame/TwoPictureWindow.h"
 
 namespace chapters {
 
-class TFormMakroCr1 : public frame::TopicForm {
+class TFormMakroCr1 : public frame::TwoPictureWindow {
 public:
     static constexpr const char* kClassName = "TFormMakroCr1";
     // the two small pictures

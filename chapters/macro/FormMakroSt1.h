@@ -1,12 +1,13 @@
-// TFormMakroSt1: Korrosion an einem unlegierten Stahl
+// The corroded tube of an unalloyed steel: the text on the left, two small stereo-microscope
+// pictures on the right that open the crack and the oxide deposit as large pages.
 #pragma once
 
 #include "frame/Photo.h"
-#include "frame/TopicForm.h"
+#include "frame/TwoPictureWindow.h"
 
 namespace chapters {
 
-class TFormMakroSt1 : public frame::TopicForm {
+class TFormMakroSt1 : public frame::TwoPictureWindow {
 public:
     static constexpr const char* kClassName = "TFormMakroSt1";
     // the two small pictures

@@ -1,12 +1,13 @@
-// TFormREMCrNi1: Austenitischer Chrom-Nickel-Stahl
+// The chromium-nickel-molybdenum-titanium steel in the scanning electron microscope: the
+// text on the left, the BSE and the SE picture small on the right, opening the large pages.
 #pragma once
 
 #include "frame/Photo.h"
-#include "frame/TopicForm.h"
+#include "frame/TwoPictureWindow.h"
 
 namespace chapters {
 
-class TFormREMCrNi1 : public frame::TopicForm {
+class TFormREMCrNi1 : public frame::TwoPictureWindow {
 public:
     static constexpr const char* kClassName = "TFormREMCrNi1";
     // the two small pictures
