@@ -9,6 +9,7 @@
 #include "frame/Backdrop.h"
 #include "frame/TextPage.h"
 #include "frame/TwoPictureWindow.h"
+#include "ui/text/TextEngine.h"
 
 namespace chaptertest {
 namespace {
@@ -27,7 +28,7 @@ bool dark(uint32_t p) { return (p & 0xFF) < 0x60 && ((p >> 8) & 0xFF) < 0x60 && 
 
 // Every line of a painted panel: glyph pixels inside its text cell (from its row down
 // by its font height, right of its x and inside the panel's frame), none between the
-// lines. Returns the first text row of each line, or fails.
+// lines, and the whole line inside the panel.
 void checkLinesInTheirCells(World& world, frame::TextPage& page) {
     page.ShowModal();
     world.app.flush();
@@ -56,6 +57,13 @@ void checkLinesInTheirCells(World& world, frame::TextPage& page) {
             seen[static_cast<size_t>(k)] = true;
         }
     for (size_t k = 0; k < seen.size(); ++k) EXPECT_TRUE(seen[k]) << page.className() << ": " << page.lines()[k].text;
+    // No line runs out of the panel (or under the pictures).
+    for (const frame::TextLine& l : page.lines()) {
+        ui::Font f = page.PaintBoxHaupt.font;
+        f.height = s.Y(l.height);
+        const int x = designX ? s.X(l.x) : frame::Round(l.x);
+        EXPECT_LE(x + ui::text::textWidth(f, l.text), right) << page.className() << ": " << l.text;
+    }
 }
 
 TEST(TextPages, EveryLineInItsCellOnBothDesignedScreens) {
