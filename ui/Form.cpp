@@ -74,6 +74,12 @@ void Form::menuChanged() {
 
 void Form::statusChanged() { app_.backend().formStatusChanged(*this); }
 
+void Form::setEnabled(bool e) {
+    if (e == !selfDisabled_) return;
+    selfDisabled_ = !e;
+    app_.backend().formEnabledChanged(*this);
+}
+
 void Form::Show() { app_.show(*this); }
 void Form::ShowModal() { app_.showModal(*this); }
 void Form::Close() { app_.close(*this); }

@@ -63,7 +63,10 @@ public:
     Rect alignRect() const;
 
     bool visible() const { return visible_; }
-    bool enabled() const { return disabledBy_ == 0; }
+    // Takes input unless a modal window above it or its own code disabled it.
+    bool enabled() const { return disabledBy_ == 0 && !selfDisabled_; }
+    // The window's own Enabled: a disabled window ignores clicks, keys and menu choices.
+    void setEnabled(bool e);
     bool active() const;
     bool modal() const { return modal_; }
 
@@ -130,6 +133,7 @@ private:
     int left_ = 0, top_ = 0, width_ = 320, height_ = 240;
     bool visible_ = false;
     bool modal_ = false;
+    bool selfDisabled_ = false;
     raster::Bitmap buffer_;
     Rect invalid_;
     bool painting_ = false;
