@@ -108,6 +108,31 @@ TEST(Modality, DisabledFormTakesNoMenuKeyOrClickAndHandsActivationBack) {
     EXPECT_EQ(w.app.zOrder().back(), &w.a);
 }
 
+TEST(Modality, AFormThatDisablesItselfTakesNoInputUntilItEnablesItself) {
+    World w;
+    w.a.ShowModal();
+    w.a.setEnabled(false);
+    EXPECT_FALSE(w.a.enabled());
+    EXPECT_EQ(w.backend.clickMenu(w.a, "Ende1"), ui::headless::MenuResult::FormDisabled);
+    EXPECT_FALSE(w.backend.pressEscape(w.a));
+    EXPECT_FALSE(w.backend.click(w.a, 5, 5));
+    w.app.userClose(w.a);  // the close box does nothing either
+    EXPECT_TRUE(w.a.visible());
+    w.backend.activate(w.main);
+    EXPECT_TRUE(w.a.active());
+    w.a.setEnabled(true);
+    EXPECT_TRUE(w.backend.pressEscape(w.a));
+    EXPECT_FALSE(w.a.visible());
+    EXPECT_TRUE(w.main.enabled());
+    // A modal form over a self-disabled one does not enable it when it closes.
+    w.main.setEnabled(false);
+    w.b.ShowModal();
+    w.b.Close();
+    EXPECT_FALSE(w.main.enabled());
+    w.main.setEnabled(true);
+    EXPECT_TRUE(w.main.enabled());
+}
+
 TEST(Activation, MenuClickOnInactiveFormActivatesItFirst) {
     World w;
     w.a.Show();
