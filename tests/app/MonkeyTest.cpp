@@ -34,7 +34,8 @@ std::string checkConsistency(const ui::Application& app) {
     for (size_t i = 0; i < z.size(); ++i) {
         ui::Form* f = z[i];
         if (!f->visible()) return f->className() + " is in the z-order but hidden";
-        if (f->enabled()) continue;
+        // A window that disabled itself (a growing spectrum) needs no modal window above it.
+        if (f->enabled() || f->disabledBy_ == 0) continue;
         const bool modalAbove = std::any_of(modal.begin(), modal.end(), [&](ui::Form* m) {
             return std::find(z.begin() + static_cast<long>(i) + 1, z.end(), m) != z.end();
         });
@@ -42,7 +43,7 @@ std::string checkConsistency(const ui::Application& app) {
     }
     if (ui::Form* a = app.activeForm()) {
         if (!a->visible()) return a->className() + " is active but hidden";
-        if (!a->enabled()) return a->className() + " is active but disabled";
+        if (a->disabledBy_ > 0) return a->className() + " is active but disabled";
     }
     if (!app.terminated() && !z.empty() && !app.activeForm()) return "no active window";
     return "";
