@@ -2,6 +2,8 @@
 // of text.
 #include <benchmark/benchmark.h>
 
+#include <memory>
+
 #include "app/Program.h"
 #include "chapters/lm/FormPTrennen.h"
 #include "chapters/rem/FormREMRaster.h"
@@ -12,14 +14,17 @@ namespace {
 
 void BM_StartupToFirstTitlePaint(benchmark::State& state) {
     for (auto _ : state) {
-        ui::Application app(1024, 768);
-        ui::headless::HeadlessBackend backend(app);
-        app::Program program(app);
-        program.start();
-        app.flush();
-        benchmark::DoNotOptimize(app.forms().size());
-        state.PauseTiming();
+        auto app = std::make_unique<ui::Application>(1024, 768);
+        auto backend = std::make_unique<ui::headless::HeadlessBackend>(*app);
+        auto program = std::make_unique<app::Program>(*app);
+        program->start();
+        app->flush();
+        benchmark::DoNotOptimize(app->forms().size());
         // Tearing down is not part of the start-up.
+        state.PauseTiming();
+        program.reset();
+        backend.reset();
+        app.reset();
         state.ResumeTiming();
     }
 }
