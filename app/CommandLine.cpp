@@ -65,9 +65,9 @@ Options parseCommandLine(const std::vector<std::string>& args) {
             std::string v;
             if (!value("--screen", v)) return error("--screen braucht eine Größe wie 1024x768");
             int w = 0, h = 0;
-            if (!parseSize(v, w, h)) return error("ungültige Bildschirmgröße '" + v + "' (erwartet z. B. 1024x768)");
+            if (!parseSize(v, w, h)) return error("ungültige Bildschirmgröße '" + shortened(v) + "' (erwartet z. B. 1024x768)");
             if (w < kMinScreenWidth || h < kMinScreenHeight || w > kMaxScreenWidth || h > kMaxScreenHeight)
-                return error("Bildschirmgröße " + v + " außerhalb von 640x480 bis 7680x4320");
+                return error("Bildschirmgröße " + shortened(v) + " außerhalb von 640x480 bis 7680x4320");
             o.hasScreen = true;
             o.screenWidth = w;
             o.screenHeight = h;
@@ -80,13 +80,23 @@ Options parseCommandLine(const std::vector<std::string>& args) {
             if (!value("--export", o.exportDir) || o.exportDir.empty()) return error("--export braucht einen Ordner");
             exporting = true;
         } else {
-            return error("unbekanntes Argument '" + a + "' (--help zeigt die Aufrufmöglichkeiten)");
+            return error("unbekanntes Argument '" + shortened(a) + "' (--help zeigt die Aufrufmöglichkeiten)");
         }
     }
     if (scriptGiven && !headless) return error("--script nur zusammen mit --headless");
     if (exporting && headless) return error("--export und --headless nicht zusammen");
     o.mode = exporting ? Options::Mode::Export : headless ? Options::Mode::Headless : Options::Mode::Desktop;
     return o;
+}
+
+std::string shortened(std::string_view input) {
+    size_t end = 0;
+    for (size_t chars = 0; end < input.size() && chars < kQuotedLength; ++chars) {
+        ++end;
+        while (end < input.size() && (static_cast<unsigned char>(input[end]) & 0xC0) == 0x80) ++end;
+    }
+    if (end >= input.size()) return std::string(input);
+    return std::string(input.substr(0, end)) + "…";
 }
 
 Options parseCommandLine(int argc, char** argv) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace app {
@@ -24,5 +25,10 @@ constexpr int kMaxScreenWidth = 7680, kMaxScreenHeight = 4320;
 
 Options parseCommandLine(const std::vector<std::string>& args);
 Options parseCommandLine(int argc, char** argv);
+
+// What a message quotes of the user's input: at most the first 80 characters (whole
+// UTF-8 characters), followed by "…" when there was more.
+constexpr size_t kQuotedLength = 80;
+std::string shortened(std::string_view input);
 
 }  // namespace app

@@ -7,6 +7,7 @@
 #include <sstream>
 #include <vector>
 
+#include "app/CommandLine.h"
 #include "ui/Png.h"
 
 namespace app {
@@ -27,9 +28,26 @@ std::vector<std::string> split(const std::string& s) {
     return out;
 }
 
-bool toInt(const std::string& s, long long& v) {
+template <class Int>
+bool toInt(const std::string& s, Int& v) {
     auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
     return ec == std::errc() && p == s.data() + s.size();
+}
+
+const char* whyNotWritten(ui::PngWrite r) {
+    switch (r) {
+        case ui::PngWrite::NotAFile: return "it exists and is not a regular file";
+        case ui::PngWrite::BrokenLink: return "it is a symbolic link to nothing";
+        default: return "no such folder, no permission or no room";
+    }
+}
+
+const char* warumNicht(ui::PngWrite r) {
+    switch (r) {
+        case ui::PngWrite::NotAFile: return "es gibt dort schon etwas anderes als eine Datei";
+        case ui::PngWrite::BrokenLink: return "ein symbolischer Verweis, der ins Leere zeigt";
+        default: return "kein Ordner, keine Schreibberechtigung oder kein Platz";
+    }
 }
 
 // Returns an empty string when the command is well formed.
@@ -38,11 +56,11 @@ std::string check(ui::Application& app, const Command& c) {
     const std::string& cmd = w[0];
     auto form = [&](size_t i) -> std::string {
         if (i >= w.size()) return "missing window name";
-        if (!app.findForm(w[i])) return "unknown window '" + w[i] + "'";
+        if (!app.findForm(w[i])) return "unknown window '" + shortened(w[i]) + "'";
         return "";
     };
     auto count = [&](size_t n) -> std::string {
-        if (w.size() != n) return "'" + cmd + "' takes " + std::to_string(n - 1) + " argument(s)";
+        if (w.size() != n) return "'" + shortened(cmd) + "' takes " + std::to_string(n - 1) + " argument(s)";
         return "";
     };
     std::string e;
@@ -50,18 +68,18 @@ std::string check(ui::Application& app, const Command& c) {
     if (cmd == "menu") {
         if (!(e = count(3)).empty() || !(e = form(1)).empty()) return e;
         ui::Form* f = app.findForm(w[1]);
-        if (!f->menu() || !f->menu()->find(w[2])) return "unknown menu item '" + w[2] + "' in " + w[1];
+        if (!f->menu() || !f->menu()->find(w[2])) return "unknown menu item '" + shortened(w[2]) + "' in " + w[1];
         return "";
     }
     if (cmd == "key") {
         if (!(e = count(3)).empty() || !(e = form(1)).empty()) return e;
-        if (w[2] != "esc") return "unknown key '" + w[2] + "' (only esc)";
+        if (w[2] != "esc") return "unknown key '" + shortened(w[2]) + "' (only esc)";
         return "";
     }
     if (cmd == "click") {
         if (!(e = count(4)).empty() || !(e = form(1)).empty()) return e;
-        long long v;
-        if (!toInt(w[2], v) || !toInt(w[3], v)) return "click needs integer coordinates";
+        int x, y;
+        if (!toInt(w[2], x) || !toInt(w[3], y)) return "click needs integer coordinates from -2147483648 to 2147483647";
         return "";
     }
     if (cmd == "activate" || cmd == "print" || cmd == "menuinfo") {
@@ -79,7 +97,7 @@ std::string check(ui::Application& app, const Command& c) {
         if (w[1] == "screen") return "";
         return form(1);
     }
-    return "unknown command '" + cmd + "'";
+    return "unknown command '" + shortened(cmd) + "'";
 }
 }  // namespace
 
@@ -121,10 +139,10 @@ int runScript(ui::Application& app, HeadlessBackend& backend, const std::string&
                     << "without an Esc item)\n";
         } else if (cmd == "click") {
             ui::Form& f = *app.findForm(w[1]);
-            long long x = 0, y = 0;
+            int x = 0, y = 0;
             toInt(w[2], x);
             toInt(w[3], y);
-            if (!backend.click(f, static_cast<int>(x), static_cast<int>(y)))
+            if (!backend.click(f, x, y))
                 out << "line " << c.line << ": click in " << w[1] << " has no effect (window hidden or disabled)\n";
         } else if (cmd == "activate") {
             backend.activate(*app.findForm(w[1]));
@@ -133,10 +151,15 @@ int runScript(ui::Application& app, HeadlessBackend& backend, const std::string&
             toInt(w[1], ms);
             backend.advance(ms);
         } else if (cmd == "capture") {
+            if (w[1] != "screen" && !app.findForm(w[1])->visible()) {
+                // A hidden window has no pixels to show.
+                out << "line " << c.line << ": capture " << w[1] << " writes nothing: the window is not shown\n";
+                continue;
+            }
             const ui::raster::Bitmap b =
                 w[1] == "screen" ? backend.captureScreen() : backend.captureForm(*app.findForm(w[1]));
-            if (!ui::savePng(b, w[2])) {
-                err << "line " << c.line << ": cannot write " << w[2] << "\n";
+            if (const ui::PngWrite r = ui::writePng(b, w[2]); r != ui::PngWrite::Written) {
+                err << "line " << c.line << ": cannot write " << shortened(w[2]) << ": " << whyNotWritten(r) << "\n";
                 return 1;
             }
         } else if (cmd == "print") {
@@ -158,7 +181,7 @@ int exportWindows(ui::Application& app, HeadlessBackend& backend, const std::str
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);
     if (!std::filesystem::is_directory(dir, ec)) {
-        err << "metallographie: cannot create the folder " << dir << "\n";
+        err << "metallographie: der Ordner " << shortened(dir) << " lässt sich nicht anlegen\n";
         return 1;
     }
     for (ui::Form* f : app.forms()) {
@@ -168,8 +191,8 @@ int exportWindows(ui::Application& app, HeadlessBackend& backend, const std::str
             app.flush();
         }
         const std::string path = (std::filesystem::path(dir) / (f->className() + ".png")).string();
-        if (!ui::savePng(backend.captureForm(*f), path)) {
-            err << "metallographie: cannot write " << path << "\n";
+        if (const ui::PngWrite r = ui::writePng(backend.captureForm(*f), path); r != ui::PngWrite::Written) {
+            err << "metallographie: " << shortened(path) << " lässt sich nicht schreiben: " << warumNicht(r) << "\n";
             return 1;
         }
         if (!wasVisible) f->Close();

@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QRect>
 #include <QScreen>
+#include <QStringList>
+#include <QtGlobal>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -22,6 +25,24 @@ namespace {
 void printLine(std::FILE* out, const std::string& text) {
     std::fputs(text.c_str(), out);
     if (text.empty() || text.back() != '\n') std::fputc('\n', out);
+}
+
+// While Qt starts its platform, its messages are held back: if the platform cannot
+// start, Qt ends with a fatal message (and would abort); the user gets one line and
+// status 1 instead. Once Qt runs, what was held back is passed on as Qt would print it.
+QtMessageHandler qtHandler = nullptr;
+QStringList held;
+
+void holdBack(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtFatalMsg) {
+        const QString platform = QString::fromLocal8Bit(qgetenv("QT_QPA_PLATFORM")).section(QLatin1Char(':'), 0, 0);
+        printLine(stderr, "metallographie: die Anzeige lässt sich nicht öffnen (Qt-Plattform " +
+                              (platform.isEmpty() ? std::string("der Sitzung") : "\"" + platform.toStdString() + "\"") +
+                              " startet nicht); --export ORDNER arbeitet ohne Anzeige");
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    held << qFormatLogMessage(type, context, message);
 }
 
 }  // namespace
@@ -49,7 +70,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     desktop::choosePlatform();
+    qtHandler = qInstallMessageHandler(holdBack);
     QApplication qt(argc, argv);
+    qInstallMessageHandler(qtHandler);
+    for (const QString& m : held) printLine(stderr, m.toStdString());
+    held.clear();
     check.reset();  // Qt holds its own connection now
     QApplication::setApplicationName(QStringLiteral("Metallographie"));
     QApplication::setApplicationVersion(QStringLiteral(METALLO_VERSION));

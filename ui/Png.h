@@ -7,9 +7,19 @@
 
 namespace ui {
 
-// Writes the bitmap as an 8-bit RGB PNG; false (and nothing half-written left behind)
-// when the file cannot be written.
-bool savePng(const raster::Bitmap& b, const std::string& path);
+enum class PngWrite {
+    Written,
+    NotAFile,    // the name exists and is a folder, device, FIFO or socket: left alone
+    BrokenLink,  // a symbolic link that names nothing
+    Failed,      // the file cannot be written (no folder, no room, no permission, empty bitmap)
+};
+
+// Writes the bitmap as an 8-bit RGB PNG. A new name or an existing regular file is
+// replaced at once (the picture is written beside it and renamed over it), so a failure
+// leaves nothing half-written; a symbolic link is written through to the file it names
+// and stays a link; any other existing thing is refused.
+PngWrite writePng(const raster::Bitmap& b, const std::string& path);
+inline bool savePng(const raster::Bitmap& b, const std::string& path) { return writePng(b, path) == PngWrite::Written; }
 
 // Reads a PNG written by savePng (for tests and tools); empty bitmap on failure.
 raster::Bitmap loadPng(const std::string& path);

@@ -32,7 +32,7 @@ TEST(Script, MalformedLinesStopEverythingBeforeItRuns) {
         {"advance zehn", "line 2: advance needs milliseconds from 0 to 86400000\n"},
         {"advance -5", "line 2: advance needs milliseconds from 0 to 86400000\n"},
         {"click TFormHaupt 10", "line 2: 'click' takes 3 argument(s)\n"},
-        {"click TFormHaupt 10 y", "line 2: click needs integer coordinates\n"},
+        {"click TFormHaupt 10 y", "line 2: click needs integer coordinates from -2147483648 to 2147483647\n"},
         {"key TFormHaupt enter", "line 2: unknown key 'enter' (only esc)\n"},
         {"print", "line 2: 'print' takes 1 argument(s)\n"},
     };
@@ -84,7 +84,7 @@ TEST(Script, CaptureWritesPicturesOfTheRightSize) {
     EXPECT_EQ(screen.height, 768);
     const Outcome bad = run(s, "capture screen /no/such/folder/x.png\n");
     EXPECT_EQ(bad.status, 1);
-    EXPECT_EQ(bad.err, "line 1: cannot write /no/such/folder/x.png\n");
+    EXPECT_EQ(bad.err, "line 1: cannot write /no/such/folder/x.png: no such folder, no permission or no room\n");
 }
 
 TEST(Script, AfterTheTitleClosesTheRestIsNotRun) {
@@ -92,6 +92,40 @@ TEST(Script, AfterTheTitleClosesTheRestIsNotRun) {
     const Outcome r = run(s, "key TFormHaupt esc\nprint TFormHaupt\n");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "line 2: the program has ended; the rest is not run\n");
+}
+
+// Coordinates beyond the int range used to wrap (4294967396 clicked at 100).
+TEST(Script, ClickCoordinatesOutsideTheIntRangeAreALineError) {
+    for (const char* line : {"click TFormHaupt 4294967396 4294967396", "click TFormHaupt 2147483648 0",
+                             "click TFormHaupt 0 -2147483649"}) {
+        Started s;
+        const Outcome r = run(s, std::string(line) + "\n");
+        EXPECT_EQ(r.status, 2) << line;
+        EXPECT_EQ(r.err, "line 1: click needs integer coordinates from -2147483648 to 2147483647\n") << line;
+    }
+    Started s;
+    const Outcome edge = run(s, "click TFormHaupt 2147483647 -2147483648\nprint TFormHaupt\n");
+    EXPECT_EQ(edge.status, 0) << edge.err;
+}
+
+// A message quotes at most 80 characters of what was typed (a 10 MB word used to be
+// written back whole).
+TEST(Script, MessagesCutWhatTheyQuoteAtEightyCharacters) {
+    Started s;
+    const std::string huge(10 * 1024 * 1024, 'x');
+    const Outcome r = run(s, "print TFormHaupt\n" + huge + "\n");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "line 2: unknown command '" + std::string(80, 'x') + "…'\n");
+    // Whole characters: 100 umlauts are cut after the 80th, not inside one.
+    std::string umlauts;
+    for (int i = 0; i < 100; ++i) umlauts += "ä";
+    const Outcome u = run(s, "menu TFormHaupt " + umlauts + "\n");
+    EXPECT_EQ(u.err, "line 1: unknown menu item '" + umlauts.substr(0, 160) + "…' in TFormHaupt\n");
+    const Outcome exact = run(s, "menu " + std::string(80, 'y') + " Ende1\n");
+    EXPECT_EQ(exact.err, "line 1: unknown window '" + std::string(80, 'y') + "'\n");
+    const auto e = app::parseCommandLine(std::vector<std::string>{"--" + huge});
+    EXPECT_EQ(e.status, 2);
+    EXPECT_LT(e.message.size(), 200u);
 }
 
 TEST(CommandLine, ArgumentsAndErrors) {
