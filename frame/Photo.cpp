@@ -1,15 +1,12 @@
 #include "frame/Photo.h"
 
 #include "assets/Photos.h"
-#include "ui/Jpeg.h"
 
 namespace frame {
 
-ui::raster::Bitmap loadPhoto(const PhotoSpec& photo) {
+ui::StoredJpeg loadPhoto(const PhotoSpec& photo) {
     const metallo::EmbeddedFile* f = assets::photo(photo.file);
-    ui::DecodedPicture p = f ? ui::decodeJpeg(f->data, f->size, photo.width, photo.height)
-                             : ui::decodeJpeg(nullptr, 0, photo.width, photo.height);
-    return std::move(p.bitmap);
+    return ui::StoredJpeg{photo.file, f ? f->data : nullptr, f ? f->size : 0, photo.width, photo.height};
 }
 
 }  // namespace frame

@@ -1,9 +1,10 @@
 // The stored photographs: each window names the pictures it shows with the size its
-// layout states; decoding one gives a grey placeholder of that size when the file is
-// missing or broken, so every window still opens.
+// layout states. A photograph stays compressed until its window first shows it; a file
+// that is missing or broken then shows as a grey placeholder of that size, so every
+// window still opens.
 #pragma once
 
-#include "ui/raster/Raster.h"
+#include "ui/Jpeg.h"
 
 namespace frame {
 
@@ -13,6 +14,6 @@ struct PhotoSpec {
     int height;
 };
 
-ui::raster::Bitmap loadPhoto(const PhotoSpec& photo);
+ui::StoredJpeg loadPhoto(const PhotoSpec& photo);
 
 }  // namespace frame

@@ -108,18 +108,34 @@ void PaintBox::scaleLayout(int num, int den) {
 
 Image::Image(Form& owner, std::string name, Panel* parent) : Control(owner, std::move(name), parent) {}
 
+const raster::Bitmap& Image::picture() const {
+    if (pending_) {
+        picture_ = decodeStored(*pending_);
+        pending_.reset();
+    }
+    return picture_;
+}
+
 void Image::setPicture(raster::Bitmap b) {
-    picture = std::move(b);
+    picture_ = std::move(b);
+    pending_.reset();
+    invalidate();
+}
+
+void Image::setPicture(StoredJpeg jpeg) {
+    picture_ = raster::Bitmap();
+    pending_ = std::move(jpeg);
     invalidate();
 }
 
 void Image::paint(const Rect& clip) {
-    if (picture.width <= 0 || picture.height <= 0) return;
     const Rect r = clientRect();
     raster::Target t = targetFor(owner_, clip.intersected(r));
     if (t.clip.empty()) return;
-    if (stretch) raster::stretchDraw(t, r, picture);
-    else raster::draw(t, r.left, r.top, picture);
+    const raster::Bitmap& b = picture();
+    if (b.width <= 0 || b.height <= 0) return;
+    if (stretch) raster::stretchDraw(t, r, b);
+    else raster::draw(t, r.left, r.top, b);
 }
 
 // ---- Shape

@@ -5,11 +5,13 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "ui/Canvas.h"
 #include "ui/Colour.h"
+#include "ui/Jpeg.h"
 #include "ui/raster/Raster.h"
 #include "ui/text/Font.h"
 
@@ -91,10 +93,18 @@ class Image : public Control {
 public:
     Image(Form& owner, std::string name, Panel* parent = nullptr);
 
-    raster::Bitmap picture;
     bool stretch = false;
+    // The picture. A stored photograph stays compressed until it is first needed (the
+    // first paint of its window); then it is decoded once and kept.
+    const raster::Bitmap& picture() const;
     void setPicture(raster::Bitmap b);
+    void setPicture(StoredJpeg jpeg);
+    bool decoded() const { return !pending_; }
     void paint(const Rect& clip) override;
+
+private:
+    mutable raster::Bitmap picture_;
+    mutable std::optional<StoredJpeg> pending_;
 };
 
 class Shape : public Control {

@@ -16,12 +16,14 @@ struct ErrorManager {
 };
 
 void onError(j_common_ptr cinfo) {
-    auto* err = reinterpret_cast<ErrorManager*>(cinfo->err);
-    (*cinfo->err->format_message)(cinfo, err->message);
-    std::longjmp(err->jump, 1);
+    std::longjmp(reinterpret_cast<ErrorManager*>(cinfo->err)->jump, 1);
 }
 
-void onMessage(j_common_ptr, int) {}
+// Messages are not printed; warnings are counted (level -1), because the decoder
+// warns when it pads truncated data or skips corrupt bytes.
+void onMessage(j_common_ptr cinfo, int level) {
+    if (level < 0) ++cinfo->err->num_warnings;
+}
 
 DecodedPicture placeholder(int w, int h, std::string why) {
     DecodedPicture p;
@@ -39,12 +41,13 @@ struct Decoder {
     raster::Bitmap out;
 };
 
-bool decode(Decoder& d, const unsigned char* data, size_t size) {
+bool decode(Decoder& d, const unsigned char* data, size_t size, int statedWidth, int statedHeight) {
     d.cinfo.err = jpeg_std_error(&d.err.pub);
     d.err.pub.error_exit = onError;
     d.err.pub.emit_message = onMessage;
     d.err.message[0] = 0;
     if (setjmp(d.err.jump)) {
+        std::snprintf(d.err.message, sizeof d.err.message, "keine lesbaren JPEG-Daten");
         jpeg_destroy_decompress(&d.cinfo);
         return false;
     }
@@ -52,10 +55,19 @@ bool decode(Decoder& d, const unsigned char* data, size_t size) {
     jpeg_mem_src(&d.cinfo, data, static_cast<unsigned long>(size));
     jpeg_read_header(&d.cinfo, TRUE);
     d.cinfo.out_color_space = JCS_RGB;
+    // A damaged header can state any size: the picture must have the size its window
+    // states, which is checked before anything is allocated for it.
+    const long long iw = d.cinfo.image_width, ih = d.cinfo.image_height;
+    if (statedWidth > 0 && statedHeight > 0 && (iw != statedWidth || ih != statedHeight)) {
+        std::snprintf(d.err.message, sizeof d.err.message, "Größe %lldx%lld statt %dx%d", iw, ih, statedWidth,
+                      statedHeight);
+        jpeg_destroy_decompress(&d.cinfo);
+        return false;
+    }
     jpeg_start_decompress(&d.cinfo);
     const int w = static_cast<int>(d.cinfo.output_width), h = static_cast<int>(d.cinfo.output_height);
     if (w <= 0 || h <= 0 || static_cast<long long>(w) * h > 64LL * 1024 * 1024 || d.cinfo.output_components != 3) {
-        std::snprintf(d.err.message, sizeof d.err.message, "unsupported picture size or format");
+        std::snprintf(d.err.message, sizeof d.err.message, "nicht unterstützte Bildgröße oder Farbform");
         jpeg_destroy_decompress(&d.cinfo);
         return false;
     }
@@ -72,20 +84,28 @@ bool decode(Decoder& d, const unsigned char* data, size_t size) {
     jpeg_finish_decompress(&d.cinfo);
     // Truncated data is padded by the decoder with a warning: that is a broken picture too.
     const bool warned = d.err.pub.num_warnings > 0;
-    if (warned) std::snprintf(d.err.message, sizeof d.err.message, "the picture data is incomplete");
+    if (warned) std::snprintf(d.err.message, sizeof d.err.message, "die Bilddaten sind unvollständig oder beschädigt");
     jpeg_destroy_decompress(&d.cinfo);
     return !warned;
 }
 }  // namespace
 
 DecodedPicture decodeJpeg(const unsigned char* data, size_t size, int statedWidth, int statedHeight) {
-    if (!data || size < 4) return placeholder(statedWidth, statedHeight, "no picture data");
+    if (!data || size < 4) return placeholder(statedWidth, statedHeight, "keine Bilddaten");
     Decoder d;
-    if (!decode(d, data, size)) return placeholder(statedWidth, statedHeight, d.err.message);
+    if (!decode(d, data, size, statedWidth, statedHeight)) return placeholder(statedWidth, statedHeight, d.err.message);
     DecodedPicture p;
     p.bitmap = std::move(d.out);
     p.ok = true;
     return p;
+}
+
+raster::Bitmap decodeStored(const StoredJpeg& jpeg) {
+    DecodedPicture p = decodeJpeg(jpeg.data, jpeg.size, jpeg.width, jpeg.height);
+    if (!p.ok)
+        std::fprintf(stderr, "metallographie: Bild %s: %s; an seiner Stelle steht eine graue Fläche\n", jpeg.name.c_str(),
+                     p.error.c_str());
+    return std::move(p.bitmap);
 }
 
 std::string encodeJpeg(const raster::Bitmap& b, int quality) {

@@ -21,6 +21,18 @@ constexpr uint32_t kPlaceholderPixel = 0xFF808080u;
 // error and a grey placeholder of the stated size.
 DecodedPicture decodeJpeg(const unsigned char* data, size_t size, int statedWidth, int statedHeight);
 
+// A stored JPEG kept compressed until it is first needed.
+struct StoredJpeg {
+    std::string name;                     // named in the message when it is broken
+    const unsigned char* data = nullptr;  // not owned: lives as long as the program
+    size_t size = 0;
+    int width = 0, height = 0;            // the size the window states for it
+};
+
+// Decodes a stored JPEG. A broken one (unreadable, incomplete or of another size than
+// stated) gives the grey placeholder and one line on stderr naming it.
+raster::Bitmap decodeStored(const StoredJpeg& jpeg);
+
 // Encodes RGB pixels as a baseline JPEG (used by tools and tests).
 std::string encodeJpeg(const raster::Bitmap& b, int quality);
 

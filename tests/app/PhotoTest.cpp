@@ -40,10 +40,10 @@ TEST(Photos, WindowsShowTheirPicturesNotThePlaceholder) {
     for (ui::Form* f : s.app.forms()) {
         for (ui::Control* c : f->controls()) {
             auto* image = dynamic_cast<ui::Image*>(c);
-            if (!image || image->picture.width == 0) continue;
+            if (!image || image->picture().width == 0) continue;
             int grey = 0;
-            for (uint32_t px : image->picture.pixels) grey += px == ui::kPlaceholderPixel;
-            EXPECT_LT(grey, static_cast<int>(image->picture.pixels.size()) / 2) << f->className() << "." << c->name();
+            for (uint32_t px : image->picture().pixels) grey += px == ui::kPlaceholderPixel;
+            EXPECT_LT(grey, static_cast<int>(image->picture().pixels.size()) / 2) << f->className() << "." << c->name();
         }
         pages += dynamic_cast<frame::PicturePage*>(f) != nullptr;
     }

@@ -25,8 +25,8 @@ TEST_P(EveryPage, PictureFillsThePage) {
     EXPECT_EQ(p.Image1.align(), ui::Align::Client);
     EXPECT_EQ(p.Image1.clientRect(), p.alignRect());  // between menu bar and status bar
     EXPECT_EQ(p.Image1.stretch, r.stretch);
-    EXPECT_EQ(p.Image1.picture.width, r.photoWidth);
-    EXPECT_EQ(p.Image1.picture.height, r.photoHeight);
+    EXPECT_EQ(p.Image1.picture().width, r.photoWidth);
+    EXPECT_EQ(p.Image1.picture().height, r.photoHeight);
     EXPECT_EQ(p.Image1.cursor, ui::Cursor::HandPoint);
     EXPECT_EQ(p.cursorAt(p.alignRect().width() / 2, p.alignRect().height() / 2), ui::Cursor::HandPoint);
     ASSERT_NE(p.opener(), nullptr);

@@ -1,10 +1,13 @@
 // Photographs from memory and captures to PNG.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
+#include "ui/Application.h"
 #include "ui/Jpeg.h"
+#include "ui/headless/Headless.h"
 #include "ui/Png.h"
 
 namespace {
@@ -46,6 +49,77 @@ TEST(Jpeg, BrokenOrTruncatedDataGivesAGreyPlaceholderOfTheStatedSize) {
     const auto n = ui::decodeJpeg(nullptr, 0, 10, 10);
     EXPECT_FALSE(n.ok);
     EXPECT_EQ(n.bitmap.width, 10);
+}
+
+ui::raster::Bitmap noise(int w, int h) {
+    ui::raster::Bitmap b(w, h);
+    uint32_t s = 12345;
+    for (uint32_t& p : b.pixels) {
+        s = s * 1103515245u + 12345u;
+        p = 0xFF000000u | (s >> 8);
+    }
+    return b;
+}
+
+const unsigned char* bytes(const std::string& s) { return reinterpret_cast<const unsigned char*>(s.data()); }
+
+// The decoder's warnings used to go uncounted, so a photograph cut inside its scan data
+// decoded as complete; a damaged header could state any size.
+TEST(Jpeg, CutScanDataAndAnotherSizeThanStatedAreRefused) {
+    const std::string data = ui::encodeJpeg(noise(392, 235), 90);
+    ASSERT_TRUE(ui::decodeJpeg(bytes(data), data.size(), 392, 235).ok);
+    for (double part : {0.01, 0.1, 0.5, 0.99}) {
+        const size_t n = static_cast<size_t>(static_cast<double>(data.size()) * part);
+        const auto p = ui::decodeJpeg(bytes(data), n, 392, 235);
+        EXPECT_FALSE(p.ok) << "cut to " << part;
+        EXPECT_EQ(p.bitmap.width, 392);
+        EXPECT_EQ(p.bitmap.at(200, 200), ui::kPlaceholderPixel) << "cut to " << part;
+    }
+    // The same picture where another size is stated, and a header that states 57067 rows.
+    EXPECT_FALSE(ui::decodeJpeg(bytes(data), data.size(), 392, 236).ok);
+    std::string damaged = data;
+    const size_t sof = damaged.find("\xFF\xC0");
+    ASSERT_NE(sof, std::string::npos);
+    damaged[sof + 5] = static_cast<char>(57067 >> 8);
+    damaged[sof + 6] = static_cast<char>(57067 & 0xFF);
+    const auto tall = ui::decodeJpeg(bytes(damaged), damaged.size(), 392, 235);
+    EXPECT_FALSE(tall.ok);
+    EXPECT_NE(tall.error.find("392x57067"), std::string::npos) << tall.error;
+    EXPECT_EQ(tall.bitmap.height, 235);
+}
+
+class PhotoForm : public ui::Form {
+public:
+    explicit PhotoForm(ui::Application& app) : ui::Form(app, "PhotoForm", "Foto") {}
+    ui::Image Image1{*this, "Image1"};
+};
+
+// A window's photograph stays compressed until the window is shown; a broken one shows
+// grey and is named once on stderr.
+TEST(Jpeg, ABrokenPhotographShowsGreyAndIsNamedOnce) {
+    ui::Application app(1024, 768);
+    ui::headless::HeadlessBackend backend(app);
+    PhotoForm main(app), page(app);
+    app.create(main);
+    app.create(page);
+    main.Show();
+    page.setBounds(0, 0, 500, 400);
+    page.Image1.setBounds(0, 0, 392, 235);
+    static const std::string data = ui::encodeJpeg(noise(392, 235), 90);
+    page.Image1.setPicture(ui::StoredJpeg{"Probe.jpg", bytes(data), data.size() / 100, 392, 235});
+    EXPECT_FALSE(page.Image1.decoded());
+    testing::internal::CaptureStderr();
+    page.Show();
+    app.flush();
+    page.Repaint();
+    page.Close();
+    page.Show();
+    app.flush();
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(page.Image1.decoded());
+    EXPECT_EQ(page.buffer().at(100, 100), ui::kPlaceholderPixel);
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    EXPECT_NE(err.find("Probe.jpg"), std::string::npos) << err;
 }
 
 TEST(Png, RoundTripAndNoHalfWrittenFile) {
