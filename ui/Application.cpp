@@ -220,8 +220,8 @@ void Application::userClose(Form& f) {
 }
 
 void Application::registerTimer(Timer* t) {
-    t->serial = timerSerial_++;
-    t->due = now_ + t->effectiveInterval();
+    t->serial_ = timerSerial_++;
+    t->due_ = now_ + t->effectiveInterval();
     timers_.push_back(t);
     backend().timersChanged();
 }
@@ -229,14 +229,14 @@ void Application::registerTimer(Timer* t) {
 void Application::unregisterTimer(Timer* t) { timers_.erase(std::remove(timers_.begin(), timers_.end(), t), timers_.end()); }
 
 void Application::timerRestarted(Timer& t) {
-    t.due = now_ + t.effectiveInterval();
+    t.due_ = now_ + t.effectiveInterval();
     backend().timersChanged();
 }
 
 int64_t Application::nextDue() const {
     int64_t best = -1;
     for (const Timer* t : timers_)
-        if (t->enabled() && t->interval() > 0 && (best < 0 || t->due < best)) best = t->due;
+        if (t->enabled() && t->interval() > 0 && (best < 0 || t->due_ < best)) best = t->due_;
     return best;
 }
 
@@ -245,20 +245,20 @@ void Application::advanceTo(int64_t target, bool catchUp) {
     while (!terminated_) {
         Timer* next = nullptr;
         for (Timer* t : timers_) {
-            if (!t->enabled() || t->interval() <= 0 || t->due > target) continue;
-            if (!next || t->due < next->due || (t->due == next->due && t->serial < next->serial)) next = t;
+            if (!t->enabled() || t->interval() <= 0 || t->due_ > target) continue;
+            if (!next || t->due_ < next->due_ || (t->due_ == next->due_ && t->serial_ < next->serial_)) next = t;
         }
         if (!next) break;
-        now_ = std::max(now_, next->due);
-        const int64_t firedDue = next->due;
+        now_ = std::max(now_, next->due_);
+        const int64_t firedDue = next->due_;
         {
             EventScope scope(*this, eventDepth_);
             if (next->OnTimer) next->OnTimer();
         }
         // The handler may have restarted the timer; otherwise its count goes on.
-        if (next->due == firedDue) {
-            next->due += next->effectiveInterval();
-            if (!catchUp && next->due <= target) next->due = target + next->effectiveInterval();
+        if (next->due_ == firedDue) {
+            next->due_ += next->effectiveInterval();
+            if (!catchUp && next->due_ <= target) next->due_ = target + next->effectiveInterval();
         }
     }
     if (!terminated_) now_ = target;

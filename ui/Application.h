@@ -57,14 +57,15 @@ public:
     void advanceTo(int64_t t, bool catchUp = true);
     // The earliest due time of an enabled timer, or -1.
     int64_t nextDue() const;
-    void registerTimer(Timer* t);
-    void unregisterTimer(Timer* t);
-    void timerRestarted(Timer& t);
 
     void flush();
 
 private:
     friend class Form;
+    friend class Timer;
+    void registerTimer(Timer* t);
+    void unregisterTimer(Timer* t);
+    void timerRestarted(Timer& t);
     void raise(Form& f);
     void hide(Form& f);
     // Takes a form out of the modal frames that disabled it and enables it.

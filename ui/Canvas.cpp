@@ -106,10 +106,13 @@ TColor Canvas::Pixel(int x, int y) const {
 }
 
 void Canvas::TextOut(int x, int y, std::string_view s) {
+    // The pen ends behind the text also where nothing is drawn (clipped, or a hidden window).
     if (auto t = target()) {
         const int w = text::drawText(*t, x, y, font, s, brush.style == BrushStyle::Solid, toPixel(brush.color()));
         penPos_ = {x + w, y};
         changed(*t);
+    } else {
+        penPos_ = {x + TextWidth(s), y};
     }
 }
 

@@ -1,17 +1,22 @@
 #include "ui/Form.h"
 
 #include <algorithm>
+#include <atomic>
 
 #include "ui/Application.h"
 
 namespace ui {
 
-Form::Form(Application& app, std::string className, std::string caption)
-    : app_(app), className_(std::move(className)), caption_(std::move(caption)) {
-    resizeBuffer();
-}
+namespace {
+std::atomic<int> liveBuffers{0};
+}  // namespace
 
-Form::~Form() = default;
+Form::Form(Application& app, std::string className, std::string caption)
+    : app_(app), className_(std::move(className)), caption_(std::move(caption)) {}
+
+Form::~Form() { releasePixels(); }
+
+int Form::livePixelBuffers() { return liveBuffers.load(); }
 
 void Form::setCaption(std::string c) {
     if (c == caption_) return;
@@ -56,7 +61,25 @@ void Form::setBounds(int l, int t, int w, int h) {
     app_.backend().formGeometryChanged(*this);
 }
 
+void Form::setVisibleFlag(bool v) {
+    visible_ = v;
+    if (v) resizeBuffer();
+    else releasePixels();
+}
+
+void Form::releasePixels() {
+    if (!hasPixels_) return;
+    hasPixels_ = false;
+    --liveBuffers;
+    buffer_ = raster::Bitmap();
+}
+
 void Form::resizeBuffer() {
+    if (!visible_) return;
+    if (!hasPixels_) {
+        hasPixels_ = true;
+        ++liveBuffers;
+    }
     const int w = clientWidth(), h = clientHeight();
     if (w == buffer_.width && h == buffer_.height) return;
     raster::Bitmap next(w, h, toPixel(color_));

@@ -88,10 +88,13 @@ public:
     Control* controlAt(int x, int y) const;
     Cursor cursorAt(int x, int y) const;
 
-    // The client pixels.
+    // The client pixels. A hidden window has none: it gets them when it is shown (and
+    // paints them whole) and gives them back when it is hidden, so what is drawn while
+    // it is hidden goes nowhere.
     const raster::Bitmap& buffer() const { return buffer_; }
-    // Paints what has been invalidated; returns whether anything was painted.
-    bool flushPaint();
+    bool hasPixels() const { return hasPixels_; }
+    // How many windows hold pixels at this moment (all applications of the process).
+    static int livePixelBuffers();
     bool needsPaint() const { return !invalid_.empty(); }
     // Multiplies positions, sizes and font heights of the stored layout by num/den.
     void scaleLayout(int designPPI);
@@ -118,13 +121,19 @@ public:
     void attach(StatusBar* s) { statusBar_ = s; }
     void menuChanged();
     void statusChanged();
-    void setVisibleFlag(bool v) { visible_ = v; }
-    void setModalFlag(bool m) { modal_ = m; }
-    int disabledBy_ = 0;
 
 private:
+    // Showing, hiding, modality and painting are scheduled by the application.
+    friend class Application;
+    void setVisibleFlag(bool v);
+    void setModalFlag(bool m) { modal_ = m; }
+    // Paints what has been invalidated; returns whether anything was painted.
+    bool flushPaint();
     void paintRegion(const Rect& r);
     void resizeBuffer();
+    void releasePixels();
+
+    int disabledBy_ = 0;
 
     Application& app_;
     std::string className_;
@@ -135,6 +144,7 @@ private:
     bool modal_ = false;
     bool selfDisabled_ = false;
     raster::Bitmap buffer_;
+    bool hasPixels_ = false;
     Rect invalid_;
     bool painting_ = false;
     std::vector<Control*> controls_;

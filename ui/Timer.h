@@ -30,11 +30,13 @@ public:
 
     std::function<void()> OnTimer;
 
-    // Scheduling state kept for the application.
-    int64_t due = 0;
-    uint64_t serial = 0;
-
 private:
+    // The application schedules the ticks: when the next is due, and the creation
+    // order that breaks ties.
+    friend class Application;
+    int64_t due_ = 0;
+    uint64_t serial_ = 0;
+
     void restart();
 
     Form& owner_;

@@ -214,11 +214,38 @@ TEST(Paint, ClientAreaExcludesFixedFrameMetrics) {
     w.a.setBounds(0, 0, 400, 300);
     EXPECT_EQ(w.a.clientWidth(), 400 - 2 * ui::kBorderWidth);
     EXPECT_EQ(w.a.clientHeight(), 300 - 2 * ui::kBorderWidth - ui::kCaptionHeight - ui::kMenuBarHeight);
+    w.a.Show();
     EXPECT_EQ(w.a.buffer().width, w.a.clientWidth());
     EXPECT_EQ(w.a.buffer().height, w.a.clientHeight());
     w.a.setClientSize(200, 100);
     EXPECT_EQ(w.a.clientWidth(), 200);
     EXPECT_EQ(w.a.clientHeight(), 100);
+    EXPECT_EQ(w.a.buffer().width, 200);
+    EXPECT_EQ(w.a.buffer().height, 100);
+}
+
+// A hidden window holds no pixels: it gets them when shown, painted whole, and gives
+// them back when hidden; drawing meanwhile goes nowhere, and the pen still moves.
+TEST(Paint, PixelsOnlyWhileShown) {
+    World w;
+    const int before = ui::Form::livePixelBuffers();
+    w.a.setBounds(0, 0, 400, 300);
+    EXPECT_FALSE(w.a.hasPixels());
+    EXPECT_EQ(w.a.buffer().pixels.size(), 0u);
+    w.a.canvas.brush.setColor(ui::clRed);
+    w.a.canvas.Rectangle(0, 0, 50, 50);
+    w.a.canvas.TextOut(10, 20, "Probe");
+    EXPECT_EQ(w.a.canvas.PenPos().x, 10 + w.a.canvas.TextWidth("Probe"));
+    w.a.Show();
+    w.app.flush();
+    EXPECT_EQ(ui::Form::livePixelBuffers(), before + 1);
+    EXPECT_EQ(w.a.buffer().at(5, 5), ui::toPixel(w.a.color()));  // what was drawn hidden is not there
+    w.a.canvas.Rectangle(0, 0, 50, 50);
+    EXPECT_EQ(w.a.buffer().at(5, 5), ui::toPixel(ui::clRed));
+    w.a.Close();
+    EXPECT_FALSE(w.a.hasPixels());
+    EXPECT_EQ(w.a.buffer().pixels.capacity(), 0u);
+    EXPECT_EQ(ui::Form::livePixelBuffers(), before);
 }
 
 }  // namespace
