@@ -110,6 +110,10 @@ void FormWindow::syncAll() {
     syncGeometry();
 }
 
+void FormWindow::releaseWhileHidden() {
+    if (!isVisible() && testAttribute(Qt::WA_WState_Created)) destroy();
+}
+
 void FormWindow::syncCaption() { setWindowTitle(toQString(form_.caption())); }
 
 void FormWindow::syncEnabled() { setEnabled(form_.enabled()); }

@@ -58,6 +58,9 @@ public:
     void syncMenu();
     void syncStatus();
     void syncEnabled();
+    // A hidden window gives its native window and the pixels Qt keeps for it back; showing
+    // it again makes new ones.
+    void releaseWhileHidden();
 
 protected:
     bool event(QEvent* e) override;

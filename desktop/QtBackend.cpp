@@ -96,7 +96,12 @@ void QtBackend::formShown(ui::Form& f) {
 }
 
 void QtBackend::formHidden(ui::Form& f) {
-    if (FormWindow* w = find(f)) w->hide();
+    if (FormWindow* w = find(f)) {
+        w->hide();
+        // Once the event that hid it is over, the window gives back what Qt holds for it
+        // (the native window and its backing store: the form's size in pixels again).
+        QTimer::singleShot(0, w, [w] { w->releaseWhileHidden(); });
+    }
     if (pendingActivation_ == &f) pendingActivation_ = nullptr;
 }
 
