@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <set>
 
@@ -11,7 +12,12 @@
 
 namespace {
 
-constexpr int kEvents = 2500;
+// Events per screen size; METALLO_MONKEY_EVENTS=20000 makes a longer walk.
+int eventCount() {
+    const char* v = std::getenv("METALLO_MONKEY_EVENTS");
+    const int n = v ? std::atoi(v) : 0;
+    return n > 0 ? n : 2500;
+}
 
 // A small deterministic generator (the same sequence on every platform).
 struct Rng {
@@ -46,6 +52,10 @@ std::string checkConsistency(const ui::Application& app) {
         if (a->disabledBy_ > 0) return a->className() + " is active but disabled";
     }
     if (!app.terminated() && !z.empty() && !app.activeForm()) return "no active window";
+    // Exactly the shown windows hold pixels.
+    if (ui::Form::livePixelBuffers() != static_cast<int>(z.size()))
+        return std::to_string(ui::Form::livePixelBuffers()) + " pixel buffers for " + std::to_string(z.size()) +
+               " shown windows";
     return "";
 }
 
@@ -54,7 +64,8 @@ void monkey(int w, int h, uint64_t seed) {
     auto s = std::make_unique<Started>(w, h);
     int restarts = 0;
     std::set<std::string> reached;
-    for (int n = 0; n < kEvents; ++n) {
+    const int events = eventCount();
+    for (int n = 0; n < events; ++n) {
         if (s->app.terminated()) {
             s = std::make_unique<Started>(w, h);
             ++restarts;
