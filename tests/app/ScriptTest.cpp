@@ -1,6 +1,7 @@
 // The headless command language.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <sstream>
 
@@ -126,6 +127,19 @@ TEST(Script, MessagesCutWhatTheyQuoteAtEightyCharacters) {
     const auto e = app::parseCommandLine(std::vector<std::string>{"--" + huge});
     EXPECT_EQ(e.status, 2);
     EXPECT_LT(e.message.size(), 200u);
+}
+
+// advance is exact (every tick runs) and never takes longer than the time it simulates,
+// even with the dearest animation drawn and every hidden window's timers ticking.
+TEST(Script, AdvanceTakesLessTimeThanItSimulates) {
+    Started s;
+    const auto start = std::chrono::steady_clock::now();
+    const Outcome r = run(s, "menu TFormHaupt Programmstarten1\nmenu TFormMetallo StrahlengangbeimREM1\n"
+                             "menu TFormREMRaster NeuStarten1\nadvance 120000\n");
+    const auto spent = std::chrono::steady_clock::now() - start;
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(s.app.now(), 120000);
+    EXPECT_LT(spent, std::chrono::seconds(120));
 }
 
 TEST(CommandLine, ArgumentsAndErrors) {
