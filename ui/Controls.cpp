@@ -248,11 +248,28 @@ void StatusBar::changed() { owner_.statusChanged(); }
 
 // ---- ImageList
 
-void ImageList::add(raster::Bitmap b) { images_.push_back(std::move(b)); }
+void ImageList::add(raster::Bitmap b) {
+    images_.push_back(std::move(b));
+    pending_.emplace_back();
+}
+
+void ImageList::add(StoredJpeg jpeg) {
+    images_.emplace_back();
+    pending_.emplace_back(std::move(jpeg));
+}
+
+const raster::Bitmap& ImageList::image(int i) const {
+    const size_t k = static_cast<size_t>(i);
+    if (pending_.at(k)) {
+        images_[k] = decodeStored(*pending_[k]);
+        pending_[k].reset();
+    }
+    return images_[k];
+}
 
 void ImageList::Draw(Canvas& c, int x, int y, int index) const {
     if (index < 0 || index >= count()) return;
-    c.Draw(x, y, images_[static_cast<size_t>(index)]);
+    c.Draw(x, y, image(index));
 }
 
 }  // namespace ui

@@ -187,13 +187,17 @@ public:
     int height() const { return height_; }
     int count() const { return static_cast<int>(images_.size()); }
     void add(raster::Bitmap b);
-    const raster::Bitmap& image(int i) const { return images_.at(static_cast<size_t>(i)); }
+    // A stored photograph is decoded the first time it is drawn or asked for.
+    void add(StoredJpeg jpeg);
+    const raster::Bitmap& image(int i) const;
+    bool decoded(int i) const { return !pending_.at(static_cast<size_t>(i)); }
     void Draw(Canvas& c, int x, int y, int index) const;
 
 private:
     int width_;
     int height_;
-    std::vector<raster::Bitmap> images_;
+    mutable std::vector<raster::Bitmap> images_;
+    mutable std::vector<std::optional<StoredJpeg>> pending_;
 };
 
 }  // namespace ui
