@@ -67,6 +67,8 @@ public:
     bool enabled() const { return disabledBy_ == 0 && !selfDisabled_; }
     // The window's own Enabled: a disabled window ignores clicks, keys and menu choices.
     void setEnabled(bool e);
+    // Whether a modal window disabled it (as opposed to its own Enabled).
+    bool disabledByModal() const { return disabledBy_ > 0; }
     bool active() const;
     bool modal() const { return modal_; }
 

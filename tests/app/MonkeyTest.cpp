@@ -41,7 +41,7 @@ std::string checkConsistency(const ui::Application& app) {
         ui::Form* f = z[i];
         if (!f->visible()) return f->className() + " is in the z-order but hidden";
         // A window that disabled itself (a growing spectrum) needs no modal window above it.
-        if (f->enabled() || f->disabledBy_ == 0) continue;
+        if (f->enabled() || !f->disabledByModal()) continue;
         const bool modalAbove = std::any_of(modal.begin(), modal.end(), [&](ui::Form* m) {
             return std::find(z.begin() + static_cast<long>(i) + 1, z.end(), m) != z.end();
         });
@@ -49,7 +49,7 @@ std::string checkConsistency(const ui::Application& app) {
     }
     if (ui::Form* a = app.activeForm()) {
         if (!a->visible()) return a->className() + " is active but hidden";
-        if (a->disabledBy_ > 0) return a->className() + " is active but disabled";
+        if (a->disabledByModal()) return a->className() + " is active but disabled";
     }
     if (!app.terminated() && !z.empty() && !app.activeForm()) return "no active window";
     // Exactly the shown windows hold pixels.
