@@ -77,14 +77,6 @@ bool MainMenu::hasVisibleItems() const {
     return false;
 }
 
-void MainMenu::moveTo(MenuItem& item, size_t position) {
-    auto it = std::find(items_.begin(), items_.end(), &item);
-    if (it == items_.end()) return;
-    items_.erase(it);
-    items_.insert(items_.begin() + static_cast<long>(std::min(position, items_.size())), &item);
-    owner_.menuChanged();
-}
-
 std::string menuText(const std::string& caption) {
     std::string out;
     for (size_t i = 0; i < caption.size(); ++i) {

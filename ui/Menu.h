@@ -61,9 +61,6 @@ public:
     // The enabled item with this shortcut (visible or not), or null.
     MenuItem* findShortCut(ShortCut s) const;
     bool hasVisibleItems() const;
-    // Moves a top-level item to a position of the bar (clamped to the end), for layouts
-    // whose shared items do not come first.
-    void moveTo(MenuItem& item, size_t position);
 
 private:
     friend class MenuItem;

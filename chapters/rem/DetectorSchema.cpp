@@ -38,6 +38,24 @@ void DetectorSchema::resetSweep() {
     flightY.assign(sweep_.emitters.size(), 0);
 }
 
+void DetectorSchema::paintStageAndColumn(ui::Canvas& c) {
+    frame::Design d = design(c);
+    c.brush.setColor(0x00FA0555);
+    c.Rectangle(0, Y(500), PaintBoxHaupt.width(), PaintBoxHaupt.height());
+    c.brush.setColor(ui::clSilver);
+    d.Polygon({{300, 30}, {500, 30}, {420, 85}, {380, 85}});
+    d.Rectangle(300, 2, 500, 30);
+}
+
+void DetectorSchema::drawCaptions(ui::Canvas& c) {
+    frame::Design d = design(c);
+    c.font.color = ui::clRed;
+    c.font.height = X(30);
+    d.TextOut(sweep_.beamCaption.x, sweep_.beamCaption.y, sweep_.beamCaption.text);
+    c.font.height = X(20);
+    for (const SchemaText& t : sweep_.legend) d.TextOut(t.x, t.y, t.text);
+}
+
 // The beam from the pole piece to the sample; drawn twice at the same place it is gone.
 void DetectorSchema::beamLine(ui::Canvas& c, int x) {
     c.pen.width = X(10);
@@ -106,6 +124,13 @@ void DetectorSchema::Lichtquelleanschalten1Click() {
     TimerLicht.setEnabled(true);
     beamX = X(300);
     beamBackX = X(500);
+}
+
+void DetectorSchema::resetClick() {
+    Lichtquelleanschalten1.setEnabled(true);
+    Repaint();
+    TimerLicht.setEnabled(false);
+    resetSweep();
 }
 
 // The small interaction window on top; the sweep goes on behind it.

@@ -26,8 +26,17 @@ struct Emitter {
     int stepY;
 };
 
+// A caption in design units.
+struct SchemaText {
+    int x;
+    int y;
+    const char* text;
+};
+
 struct SweepSpec {
     std::span<const Emitter> emitters;
+    SchemaText beamCaption;              // at font height 30, red
+    std::span<const SchemaText> legend;  // at font height 20, red
     int beamFootY;   // where the beam line meets the sample
     int riseLimit;   // how far a dot rises, in design units
     bool finishes;   // a dot that has risen far enough is erased and parked until the next cycle
@@ -49,6 +58,8 @@ public:
     void TimerLichtTimer();
     void Lichtquelleanschalten1Click();
     void Wechselwirkung1Click();
+    // The reset item of both windows: start item back, figure repainted, timer off, sweep reset.
+    void resetClick();
 
     // State
     int beamX = 0;      // foot of the beam on the forward pass, pixels
@@ -58,12 +69,14 @@ public:
 
 protected:
     virtual void PaintBoxHauptPaint() = 0;
-    // Step 1 of every tick: the captions, drawn over whatever is there.
-    virtual void drawCaptions(ui::Canvas& c) = 0;
     // The beam back at the left end of the sweep, every electron back at its origin.
     void resetSweep();
+    // Stage and column end, the same in both figures (brushes set here, pen as it stands).
+    void paintStageAndColumn(ui::Canvas& c);
 
 private:
+    // Step 1 of every tick: the captions, drawn over whatever is there.
+    void drawCaptions(ui::Canvas& c);
     void beamLine(ui::Canvas& c, int x);
     void dot(ui::Canvas& c, size_t k);
 

@@ -22,7 +22,15 @@ constexpr Emitter kEmitters[] = {
     up(false, 440), up(false, 430), up(false, 420), up(false, 410), up(false, 390), up(false, 360),
 };
 
-const SweepSpec kSweep{.emitters = kEmitters, .beamFootY = 450, .riseLimit = 470, .finishes = false};
+constexpr SchemaText kLegend[] = {
+    {140, 240, "Rückstreuelektronen"}, {140, 270, "die vom BSE-Detektor"}, {140, 300, "aufgefangen werden"}};
+
+const SweepSpec kSweep{.emitters = kEmitters,
+                       .beamCaption = {520, 60, "Primärelektronenstrahl"},
+                       .legend = kLegend,
+                       .beamFootY = 450,
+                       .riseLimit = 470,
+                       .finishes = false};
 }  // namespace
 
 TFormREMBSE::TFormREMBSE(ui::Application& app) : DetectorSchema(app, kFrame, kSweep) {
@@ -45,13 +53,7 @@ void TFormREMBSE::PaintBoxHauptPaint() {
     d.Rectangle(390, 450, 610, 480);
     c.brush.setColor(ui::clBlack);
     d.Rectangle(390, 450, 410, 480);
-    // Stage.
-    c.brush.setColor(0x00FA0555);
-    c.Rectangle(0, Y(500), PaintBoxHaupt.width(), PaintBoxHaupt.height());
-    // Column end.
-    c.brush.setColor(ui::clSilver);
-    d.Polygon({{300, 30}, {500, 30}, {420, 85}, {380, 85}});
-    d.Rectangle(300, 2, 500, 30);
+    paintStageAndColumn(c);
     // The detector ring round the column, cut open.
     c.brush.setColor(ui::clRed);
     c.pen.color = ui::clRed;
@@ -71,25 +73,10 @@ void TFormREMBSE::PaintBoxHauptPaint() {
     d.TextOut(500, 480, "Metall");
 }
 
-void TFormREMBSE::drawCaptions(ui::Canvas& c) {
-    frame::Design d = design(c);
-    c.font.color = ui::clRed;
-    c.font.height = X(30);
-    d.TextOut(520, 60, "Primärelektronenstrahl");
-    c.font.height = X(20);
-    d.TextOut(140, 240, "Rückstreuelektronen");
-    d.TextOut(140, 270, "die vom BSE-Detektor");
-    d.TextOut(140, 300, "aufgefangen werden");
-}
-
-void TFormREMBSE::Stopp1Click() {
-    Lichtquelleanschalten1.setEnabled(true);
-    Repaint();
-    TimerLicht.setEnabled(false);
-    resetSweep();
-}
+void TFormREMBSE::Stopp1Click() { resetClick(); }
 
 void TFormREMBSE::FormClose() {
+    // Closing stops the timer first, then repaints and gives the start item back.
     TimerLicht.setEnabled(false);
     Repaint();
     Lichtquelleanschalten1.setEnabled(true);

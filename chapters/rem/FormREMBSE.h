@@ -15,9 +15,6 @@ public:
     void PaintBoxHauptPaint() override;
     void Stopp1Click();
     void FormClose() override;
-
-protected:
-    void drawCaptions(ui::Canvas& c) override;
 };
 
 }  // namespace chapters

@@ -27,7 +27,15 @@ constexpr Emitter kEmitters[] = {
     {false, 350, 350, 500, 20, 35},  {false, 330, 330, 500, 30, 54},
 };
 
-const SweepSpec kSweep{.emitters = kEmitters, .beamFootY = 490, .riseLimit = 300, .finishes = true};
+constexpr SchemaText kLegend[] = {
+    {10, 340, "Sekundärelektronen"}, {10, 370, "aus der Probenoberfläche"}, {10, 400, "maximale Tiefe ca. 5 nm"}};
+
+const SweepSpec kSweep{.emitters = kEmitters,
+                       .beamCaption = {500, 40, "Primärelektronenstrahl"},
+                       .legend = kLegend,
+                       .beamFootY = 490,
+                       .riseLimit = 300,
+                       .finishes = true};
 }  // namespace
 
 TFormREMSE::TFormREMSE(ui::Application& app) : DetectorSchema(app, kFrame, kSweep) {
@@ -42,13 +50,7 @@ void TFormREMSE::PaintBoxHauptPaint() {
     c.pen.mode = ui::PenMode::Copy;
     c.pen.style = ui::PenStyle::Solid;
     c.pen.width = 1;
-    // Stage.
-    c.brush.setColor(0x00FA0555);
-    c.Rectangle(0, Y(500), PaintBoxHaupt.width(), PaintBoxHaupt.height());
-    // Column end: pole piece and column.
-    c.brush.setColor(ui::clSilver);
-    d.Polygon({{300, 30}, {500, 30}, {420, 85}, {380, 85}});
-    d.Rectangle(300, 2, 500, 30);
+    paintStageAndColumn(c);
     // Detector and its opening.
     c.brush.setColor(ui::clBlue);
     c.pen.color = ui::clBlue;
@@ -71,24 +73,8 @@ void TFormREMSE::PaintBoxHauptPaint() {
     d.TextOut(600, 420, "Bruchfläche");
 }
 
-void TFormREMSE::drawCaptions(ui::Canvas& c) {
-    frame::Design d = design(c);
-    c.font.color = ui::clRed;
-    c.font.height = X(30);
-    d.TextOut(500, 40, "Primärelektronenstrahl");
-    c.font.height = X(20);
-    d.TextOut(10, 340, "Sekundärelektronen");
-    d.TextOut(10, 370, "aus der Probenoberfläche");
-    d.TextOut(10, 400, "maximale Tiefe ca. 5 nm");
-}
+void TFormREMSE::Neustarten1Click() { resetClick(); }
 
-void TFormREMSE::Neustarten1Click() {
-    Lichtquelleanschalten1.setEnabled(true);
-    Repaint();
-    TimerLicht.setEnabled(false);
-    resetSweep();
-}
-
-void TFormREMSE::FormClose() { Neustarten1Click(); }
+void TFormREMSE::FormClose() { resetClick(); }
 
 }  // namespace chapters

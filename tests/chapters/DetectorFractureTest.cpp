@@ -45,7 +45,11 @@ TEST(DetectorSchemas, TheSweepRepeatsEvery79TicksAtScale1And103At128) {
 // A schematic with a white figure and no electrons: only the beam shows.
 class BareSchema : public DetectorSchema {
 public:
-    explicit BareSchema(ui::Application& app) : DetectorSchema(app, frame(), chapters::SweepSpec{{}, 490, 300, true}) {}
+    explicit BareSchema(ui::Application& app) : DetectorSchema(app, frame(), sweep()) {}
+    static chapters::SweepSpec sweep() {
+        return chapters::SweepSpec{
+            .emitters = {}, .beamCaption = {0, 0, ""}, .legend = {}, .beamFootY = 490, .riseLimit = 300, .finishes = true};
+    }
     static frame::FrameSpec frame() {
         return frame::FrameSpec{.className = "TBareSchema",
                                 .caption = "",
@@ -61,9 +65,6 @@ public:
         c.brush.setColor(ui::clWhite);
         c.Rectangle(0, 0, PaintBoxHaupt.width(), PaintBoxHaupt.height());
     }
-
-protected:
-    void drawCaptions(ui::Canvas&) override {}
 };
 
 // The white figure with the given beam lines drawn over it once each.
