@@ -193,7 +193,6 @@ inline constexpr frame::PicturePageSpec kAvTSpa{
     .stretch = true,
     .pattern = frame::Pattern::PicturePage,
     .opener = TFormREMAvT::kClassName,
-    .onClose = frame::OpenerOnClose::RepaintAndRecentre,
 };
 using TFormAvTSpa = frame::PictureWindow<kAvTSpa>;
 
@@ -204,7 +203,6 @@ inline constexpr frame::PicturePageSpec kAvTAus{
     .stretch = true,
     .pattern = frame::Pattern::PicturePage,
     .opener = TFormREMAvT::kClassName,
-    .onClose = frame::OpenerOnClose::RepaintAndRecentre,
 };
 using TFormAvTAus = frame::PictureWindow<kAvTAus>;
 
@@ -215,7 +213,6 @@ inline constexpr frame::PicturePageSpec kAvTDuk{
     .stretch = true,
     .pattern = frame::Pattern::PicturePage,
     .opener = TFormREMAvT::kClassName,
-    .onClose = frame::OpenerOnClose::RepaintAndRecentre,
 };
 using TFormAvTDuk = frame::PictureWindow<kAvTDuk>;
 
@@ -226,7 +223,6 @@ inline constexpr frame::PicturePageSpec kAvTMisch{
     .stretch = true,
     .pattern = frame::Pattern::PicturePage,
     .opener = TFormREMAvT::kClassName,
-    .onClose = frame::OpenerOnClose::RepaintAndRecentre,
 };
 using TFormAvTMisch = frame::PictureWindow<kAvTMisch>;
 

@@ -28,12 +28,13 @@ ui::Form* PicturePage::opener() const {
 void PicturePage::FormClose() {
     ui::Form* o = opener();
     if (!o) return;
-    if (spec_.onClose == OpenerOnClose::RepaintAndRecentre) o->Repaint();
+    if (auto* owner = dynamic_cast<PageOwner*>(o)) {
+        owner->pageClosed();
+        return;
+    }
     // Back to the horizontal middle; the top stays where it is. When the opener is
     // hidden (the page came from the overview) this only shows the next time it opens.
     o->setLeft(centredLeft(screenWidth(), o->width()));
-    if (spec_.onClose == OpenerOnClose::RepaintAndRecentre)
-        if (auto* owner = dynamic_cast<PageOwner*>(o)) owner->pageClosed();
 }
 
 void showPictureNotModal(ui::Form& opener, ui::Form& page) {

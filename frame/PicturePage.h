@@ -10,12 +10,6 @@
 
 namespace frame {
 
-// What closing a page does to its opener besides re-centring it horizontally.
-enum class OpenerOnClose {
-    Recentre,             // only re-centre
-    RepaintAndRecentre,   // the fracture pages: repaint the chart window first, then tell it (PageOwner)
-};
-
 struct PicturePageSpec {
     const char* className;
     const char* caption;
@@ -23,11 +17,10 @@ struct PicturePageSpec {
     bool stretch;     // scaled to the client area, else natural size from the top left
     Pattern pattern;  // Pattern::PicturePage (775 x 540) or Pattern::PhotoPage (by screen height)
     const char* opener;  // class name of the window the page belongs to
-    OpenerOnClose onClose = OpenerOnClose::Recentre;
 };
 
-// A window that replays something when one of its pages closes (after the page has
-// repainted and re-centred it).
+// An opener that does more than re-centre itself when one of its pages closes (the
+// fracture chart repaints, re-centres and replays its curves): it does all of it here.
 class PageOwner {
 public:
     virtual void pageClosed() = 0;

@@ -256,8 +256,11 @@ void TFormREMAvT::PaintBoxSpaltClick() { openPage(frame::findWindow<TFormAvTSpa>
 void TFormREMAvT::PaintBoxMischClick() { openPage(frame::findWindow<TFormAvTMisch>(application())); }
 void TFormREMAvT::PaintBoxDukClick() { openPage(frame::findWindow<TFormAvTDuk>(application())); }
 
-// The page has repainted this window and put it back in the middle.
+// A fracture page has closed: the chart is repainted, back in the middle, and both
+// curves replay at high speed.
 void TFormREMAvT::pageClosed() {
+    Repaint();
+    setLeft(frame::centredLeft(screenWidth(), width()));
     resetCurves();
     TimerKRZ.setInterval(1);
     TimerKFZ.setInterval(1);
