@@ -1,0 +1,22 @@
+// Opening one window by its class name the way a user reaches it: from the title window
+// through the overview's menu, or through the window that opens it (its menu item or its
+// small picture). Used by `--open CLASS` and by the browser page's links to a topic.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "ui/Application.h"
+
+namespace app {
+
+// The one step that opens a window from its opener: "menu OPENER ITEM" or
+// "clickon OPENER CONTROL"; empty for the title window.
+std::string_view openStep(std::string_view className);
+
+// Opens the window (and, first, the windows on the way to it) with the user's own
+// events. Returns an empty string when it is shown, otherwise the one line that says why
+// not (an unknown name opens the overview).
+std::string openWindow(ui::Application& app, std::string_view className);
+
+}  // namespace app

@@ -1,0 +1,316 @@
+#include "web/WebBackend.h"
+
+#include <emscripten.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <sstream>
+
+#include "app/Script.h"
+#include "app/TextAlternative.h"
+#include "web/Json.h"
+
+// The page's side of the bridge lives in desktop.js (window.mgPage).
+EM_JS(void, mg_page_state, (int id, const char* json), { mgPage.state(id, UTF8ToString(json)); });
+EM_JS(void, mg_page_hide, (int id), { mgPage.hide(id); });
+EM_JS(void, mg_page_pixels, (int id, const uint8_t* rgba, int x, int y, int w, int h),
+      { mgPage.pixels(id, rgba, x, y, w, h); });
+EM_JS(void, mg_page_order, (const char* json), { mgPage.order(UTF8ToString(json)); });
+EM_JS(void, mg_page_cursor, (int id), { mgPage.cursor(id); });
+EM_JS(void, mg_page_quit, (int status), { mgPage.quit(status); });
+
+namespace web {
+
+namespace {
+// A pause longer than this (a hidden tab, a stopped debugger) does not count as time
+// the animations missed: the clock goes on from where it stood.
+constexpr double kLongestFrameMs = 1000;
+}  // namespace
+
+WebBackend::WebBackend(ui::Application& app, bool manualClock) : HeadlessBackend(app), manualClock_(manualClock) {}
+
+ui::Form* WebBackend::form(int id) const {
+    const auto& forms = const_cast<WebBackend*>(this)->app().forms();
+    return id >= 0 && static_cast<size_t>(id) < forms.size() ? forms[static_cast<size_t>(id)] : nullptr;
+}
+
+int WebBackend::idOf(const ui::Form& f) const {
+    const auto& forms = const_cast<WebBackend*>(this)->app().forms();
+    const auto it = std::find(forms.begin(), forms.end(), &f);
+    return it == forms.end() ? -1 : static_cast<int>(it - forms.begin());
+}
+
+// ---- Time
+
+void WebBackend::frame(double nowMs) {
+    if (manualClock_ || quitRequested()) return;
+    const double appNow = static_cast<double>(app().now());
+    if (!clockStarted_ || paused_ || nowMs - clockOffset_ - appNow > kLongestFrameMs) {
+        // The clock starts with the first frame and goes on after a pause from where it stood.
+        clockOffset_ = nowMs - appNow;
+        clockStarted_ = true;
+        paused_ = false;
+    }
+    deliver([] {});
+}
+
+void WebBackend::pause() { paused_ = true; }
+
+// ---- Input
+
+template <class Event>
+void WebBackend::deliver(Event&& event) {
+    static std::vector<std::function<void()>> queue;
+    if (busy_) {
+        queue.emplace_back(std::forward<Event>(event));
+        return;
+    }
+    busy_ = true;
+    std::function<void()> next = std::forward<Event>(event);
+    for (;;) {
+        if (quitRequested()) break;
+        if (!manualClock_ && clockStarted_) {
+            const double t = emscripten_get_now() - clockOffset_;
+            if (t > static_cast<double>(app().now())) app().advanceTo(static_cast<int64_t>(t), true);
+        }
+        if (!quitRequested()) next();
+        if (queue.empty()) break;
+        next = std::move(queue.front());
+        queue.erase(queue.begin());
+    }
+    queue.clear();
+    busy_ = false;
+    push();
+}
+
+void WebBackend::userMenu(int id, int itemIndex) {
+    deliver([this, id, itemIndex] {
+        ui::Form* f = form(id);
+        if (!f || !f->menu()) return;
+        const auto items = f->menu()->allItems();
+        if (itemIndex < 0 || static_cast<size_t>(itemIndex) >= items.size()) return;
+        ui::MenuItem* item = items[static_cast<size_t>(itemIndex)];
+        for (ui::MenuItem* p = item; p; p = p->parent())
+            if (!p->visible() || !p->enabled()) return;
+        app().menuClick(*f, *item);
+    });
+}
+
+void WebBackend::userEscape(int id) {
+    deliver([this, id] {
+        if (ui::Form* f = form(id)) app().keyEscape(*f);
+    });
+}
+
+void WebBackend::userClick(int id, int x, int y) {
+    deliver([this, id, x, y] {
+        if (ui::Form* f = form(id)) app().mouseClick(*f, x, y);
+    });
+}
+
+void WebBackend::userClose(int id) {
+    deliver([this, id] {
+        if (ui::Form* f = form(id)) app().userClose(*f);
+    });
+}
+
+void WebBackend::userActivate(int id) {
+    deliver([this, id] {
+        ui::Form* f = form(id);
+        if (!f || !f->visible() || app().activeForm() == f) return;
+        // A disabled window hands activation on to the modal window above it.
+        app().userActivate(*f);
+    });
+}
+
+// ---- Script
+
+namespace {
+std::string base64(const std::string& bytes) {
+    static const char* digits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::string out;
+    out.reserve((bytes.size() + 2) / 3 * 4);
+    size_t i = 0;
+    for (; i + 2 < bytes.size(); i += 3) {
+        const unsigned v = (static_cast<unsigned char>(bytes[i]) << 16) |
+                           (static_cast<unsigned char>(bytes[i + 1]) << 8) | static_cast<unsigned char>(bytes[i + 2]);
+        out += digits[v >> 18];
+        out += digits[(v >> 12) & 63];
+        out += digits[(v >> 6) & 63];
+        out += digits[v & 63];
+    }
+    if (const size_t rest = bytes.size() - i; rest > 0) {
+        unsigned v = static_cast<unsigned char>(bytes[i]) << 16;
+        if (rest == 2) v |= static_cast<unsigned char>(bytes[i + 1]) << 8;
+        out += digits[v >> 18];
+        out += digits[(v >> 12) & 63];
+        out += rest == 2 ? digits[(v >> 6) & 63] : '=';
+        out += '=';
+    }
+    return out;
+}
+
+// The files the script's capture commands name, in order, each once.
+std::vector<std::string> capturedFiles(const std::string& text) {
+    std::vector<std::string> files;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        if (const size_t hash = line.find('#'); hash != std::string::npos) line.erase(hash);
+        std::istringstream in(line);
+        std::string cmd, what, file;
+        if (in >> cmd >> what >> file && cmd == "capture" &&
+            std::find(files.begin(), files.end(), file) == files.end())
+            files.push_back(file);
+    }
+    return files;
+}
+}  // namespace
+
+std::string WebBackend::script(const std::string& text) {
+    std::ostringstream out, err;
+    int status = 0;
+    // The script's captures land in the page's memory file system and go back as data.
+    const std::vector<std::string> files = capturedFiles(text);
+    for (const std::string& f : files) std::remove(f.c_str());
+    deliver([&] { status = app::runScript(app(), *this, text, out, err); });
+    Json j;
+    j.beginObject();
+    j.key("status").number(status);
+    j.key("output").string(out.str());
+    j.key("error").string(err.str());
+    j.key("captures").beginObject();
+    for (const std::string& f : files) {
+        std::ifstream in(f, std::ios::binary);
+        if (!in) continue;
+        const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        j.key(f).string("data:image/png;base64," + base64(bytes));
+        std::remove(f.c_str());
+    }
+    j.endObject();
+    j.endObject();
+    return j.str();
+}
+
+// ---- What changed, to the page
+
+void WebBackend::dirty(const ui::Form& f, unsigned flags) { pending_[&f].flags |= flags; }
+
+void WebBackend::formPixelsChanged(ui::Form& f, const ui::raster::Rect& r) {
+    Pending& p = pending_[&f];
+    p.pixels = p.pixels.empty() ? r : p.pixels.united(r);
+}
+
+void WebBackend::formHidden(ui::Form& f) {
+    pending_.erase(&f);
+    mg_page_hide(idOf(f));
+}
+
+void WebBackend::quit(int status) {
+    HeadlessBackend::quit(status);
+    if (quitSent_) return;
+    quitSent_ = true;
+    pending_.clear();
+    mg_page_quit(status);
+}
+
+void WebBackend::push() {
+    if (quitRequested()) return;
+    if (pending_.empty()) return;
+    bool order = false;
+    auto pending = std::move(pending_);
+    pending_.clear();
+    for (const auto& [form, p] : pending) {
+        if (!form->visible()) continue;
+        if (p.flags & kState) {
+            sendState(*form);
+            order = true;
+        }
+        const ui::raster::Rect all{0, 0, form->clientWidth(), form->clientHeight()};
+        const ui::raster::Rect r = (p.flags & kAllPixels) ? all : p.pixels.intersected(all);
+        if (!r.empty() && form->hasPixels()) sendPixels(*form, r);
+        if (p.flags & kCursor) mg_page_cursor(idOf(*form));
+    }
+    if (order) {
+        Json j;
+        j.beginObject();
+        j.key("active").number(app().activeForm() ? idOf(*app().activeForm()) : -1);
+        j.key("z").beginArray();
+        for (const ui::Form* f : app().zOrder()) j.number(idOf(*f));
+        j.endArray();
+        j.endObject();
+        mg_page_order(j.str().c_str());
+    }
+}
+
+void WebBackend::sendState(const ui::Form& f) {
+    Json j;
+    j.beginObject();
+    j.key("cls").string(f.className());
+    j.key("caption").string(f.caption());
+    j.key("left").number(f.left());
+    j.key("top").number(f.top());
+    j.key("width").number(f.width());
+    j.key("height").number(f.height());
+    j.key("clientWidth").number(f.clientWidth());
+    j.key("clientHeight").number(f.clientHeight());
+    j.key("menuBar").number(f.menuBarHeight());
+    j.key("enabled").boolean(f.enabled());
+    j.key("modalDisabled").boolean(f.disabledByModal());
+    j.key("text").beginArray();
+    for (const std::string& line : app::textAlternative(f)) j.string(line);
+    j.endArray();
+    j.key("menu").beginArray();
+    if (f.menu()) {
+        const auto all = f.menu()->allItems();
+        std::function<void(const std::vector<ui::MenuItem*>&)> items = [&](const std::vector<ui::MenuItem*>& list) {
+            for (const ui::MenuItem* i : list) {
+                j.beginObject();
+                j.key("index").number(static_cast<int>(std::find(all.begin(), all.end(), i) - all.begin()));
+                j.key("name").string(i->name());
+                j.key("caption").string(i->caption());
+                j.key("visible").boolean(i->visible() && i->shortCut() != ui::ShortCut::Escape);
+                j.key("enabled").boolean(i->enabled());
+                j.key("escape").boolean(i->shortCut() == ui::ShortCut::Escape);
+                j.key("items").beginArray();
+                items(i->items());
+                j.endArray();
+                j.endObject();
+            }
+        };
+        items(f.menu()->items());
+    }
+    j.endArray();
+    j.endObject();
+    mg_page_state(idOf(f), j.str().c_str());
+}
+
+void WebBackend::sendPixels(const ui::Form& f, const ui::raster::Rect& r) {
+    const ui::raster::Bitmap& b = f.buffer();
+    const int statusTop = f.statusBar() ? b.height - f.statusBarHeight() : b.height;
+    ui::raster::Bitmap status;
+    if (r.bottom > statusTop) {
+        // The status bar is drawn along the bottom of the client area, as a capture shows it.
+        status = ui::raster::Bitmap(b.width, b.height - statusTop, 0);
+        ui::headless::drawStatusBar(status, f);
+    }
+    const int w = r.width(), h = r.height();
+    rgba_.resize(static_cast<size_t>(w) * h * 4);
+    uint8_t* out = rgba_.data();
+    for (int y = r.top; y < r.bottom; ++y) {
+        const uint32_t* src = y >= statusTop ? status.pixels.data() + static_cast<size_t>(y - statusTop) * b.width
+                                             : b.pixels.data() + static_cast<size_t>(y) * b.width;
+        for (int x = r.left; x < r.right; ++x) {
+            const uint32_t p = src[x];
+            *out++ = (p >> 16) & 0xFF;
+            *out++ = (p >> 8) & 0xFF;
+            *out++ = p & 0xFF;
+            *out++ = 0xFF;
+        }
+    }
+    mg_page_pixels(idOf(f), rgba_.data(), r.left, r.top, w, h);
+}
+
+}  // namespace web

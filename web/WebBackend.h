@@ -1,0 +1,79 @@
+// The browser backend: each shown form is an HTML window (caption, close box, menu bar)
+// around a canvas that receives the form's client pixels; the page's input comes back
+// through the same event path as on the desktop. It builds on the headless backend, so
+// the page can run the headless script language on the live program.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "ui/headless/Headless.h"
+
+namespace web {
+
+class WebBackend : public ui::headless::HeadlessBackend {
+public:
+    WebBackend(ui::Application& app, bool manualClock);
+
+    // The form of a page window id (its index in creation order), or null.
+    ui::Form* form(int id) const;
+    int idOf(const ui::Form& f) const;
+
+    // One animation frame at `nowMs` of the page's clock (live clock only).
+    void frame(double nowMs);
+    // The page was hidden: the clock stops until the next frame after it is shown again.
+    void pause();
+
+    // The user's input, one event each: the clock first, then the event, then what
+    // changed goes to the page. An event that arrives while one runs waits its turn.
+    void userMenu(int id, int itemIndex);
+    void userEscape(int id);
+    void userClick(int id, int x, int y);
+    void userClose(int id);
+    void userActivate(int id);
+
+    // Runs script lines as --headless does; returns the page's JSON answer.
+    std::string script(const std::string& text);
+
+    // Sends the windows' changes (state, order, pixels) to the page.
+    void push();
+
+    // ui::Backend
+    void formShown(ui::Form& f) override { dirty(f, kState | kAllPixels); }
+    void formHidden(ui::Form& f) override;
+    void formRaised(ui::Form& f) override { dirty(f, kState); }
+    void formGeometryChanged(ui::Form& f) override { dirty(f, kState | kAllPixels); }
+    void formCaptionChanged(ui::Form& f) override { dirty(f, kState); }
+    void formMenuChanged(ui::Form& f) override { dirty(f, kState); }
+    void formStatusChanged(ui::Form& f) override { dirty(f, kState | kAllPixels); }
+    void formEnabledChanged(ui::Form& f) override { dirty(f, kState); }
+    void formActivated(ui::Form& f) override { dirty(f, kState); }
+    void formPixelsChanged(ui::Form& f, const ui::raster::Rect& r) override;
+    void formCursorChanged(ui::Form& f) override { dirty(f, kCursor); }
+    void quit(int status) override;
+
+private:
+    enum : unsigned { kState = 1, kAllPixels = 2, kCursor = 4 };
+    struct Pending {
+        unsigned flags = 0;
+        ui::raster::Rect pixels;
+    };
+    template <class Event>
+    void deliver(Event&& event);
+    void dirty(const ui::Form& f, unsigned flags);
+    void sendState(const ui::Form& f);
+    void sendPixels(const ui::Form& f, const ui::raster::Rect& r);
+
+    bool manualClock_;
+    bool busy_ = false;
+    bool paused_ = false;
+    double clockOffset_ = 0;  // application time = page time - offset
+    bool clockStarted_ = false;
+    bool quitSent_ = false;
+    std::map<const ui::Form*, Pending> pending_;
+    std::vector<uint8_t> rgba_;
+};
+
+}  // namespace web

@@ -1,0 +1,121 @@
+// metallographie in the browser: the program on a page of its own. The page (desktop.js)
+// starts it with the screen size and clock it chose and passes the user's input in;
+// the backend sends the windows, their menus and their pixels back.
+#include <emscripten.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "app/CommandLine.h"
+#include "app/OpenPath.h"
+#include "app/Program.h"
+#include "ui/Application.h"
+#include "web/WebBackend.h"
+
+namespace {
+
+struct Running {
+    std::unique_ptr<ui::Application> application;
+    std::unique_ptr<web::WebBackend> backend;
+    std::unique_ptr<app::Program> program;
+    std::string answer;  // the last string handed to the page
+};
+
+Running& running() {
+    static Running r;
+    return r;
+}
+
+web::WebBackend* backend() { return running().backend.get(); }
+
+const char* answer(std::string s) {
+    running().answer = std::move(s);
+    return running().answer.c_str();
+}
+
+}  // namespace
+
+extern "C" {
+
+// Starts the program on a screen of w x h (clamped as --screen is). With a manual clock
+// time moves only by the script's advance. Returns the line to show when `open` names
+// no window that can be opened, else "".
+EMSCRIPTEN_KEEPALIVE const char* mg_start(int w, int h, int manualClock, const char* open) {
+    Running& r = running();
+    if (r.program) return answer("");
+    w = std::clamp(w, app::kMinScreenWidth, app::kMaxScreenWidth);
+    h = std::clamp(h, app::kMinScreenHeight, app::kMaxScreenHeight);
+    r.application = std::make_unique<ui::Application>(w, h);
+    r.backend = std::make_unique<web::WebBackend>(*r.application, manualClock != 0);
+    r.program = std::make_unique<app::Program>(*r.application);
+    r.program->start();
+    std::string message;
+    if (open && *open) message = app::openWindow(*r.application, open);
+    r.backend->push();
+    return answer(message);
+}
+
+EMSCRIPTEN_KEEPALIVE void mg_frame(double nowMs) {
+    if (backend()) backend()->frame(nowMs);
+}
+
+EMSCRIPTEN_KEEPALIVE void mg_pause() {
+    if (backend()) backend()->pause();
+}
+
+EMSCRIPTEN_KEEPALIVE void mg_menu(int id, int item) {
+    if (backend()) backend()->userMenu(id, item);
+}
+
+EMSCRIPTEN_KEEPALIVE void mg_escape(int id) {
+    if (backend()) backend()->userEscape(id);
+}
+
+EMSCRIPTEN_KEEPALIVE void mg_click(int id, int x, int y) {
+    if (backend()) backend()->userClick(id, x, y);
+}
+
+EMSCRIPTEN_KEEPALIVE void mg_close(int id) {
+    if (backend()) backend()->userClose(id);
+}
+
+EMSCRIPTEN_KEEPALIVE void mg_activate(int id) {
+    if (backend()) backend()->userActivate(id);
+}
+
+// 1 when the mouse over client point (x, y) shows the hand.
+EMSCRIPTEN_KEEPALIVE int mg_cursor_at(int id, int x, int y) {
+    const ui::Form* f = backend() ? backend()->form(id) : nullptr;
+    return f && f->visible() && f->cursorAt(x, y) == ui::Cursor::HandPoint ? 1 : 0;
+}
+
+// The client rectangle of a control as JSON, or "null".
+EMSCRIPTEN_KEEPALIVE const char* mg_control_rect(const char* formClass, const char* control) {
+    ui::Form* f = running().application ? running().application->findForm(formClass) : nullptr;
+    const ui::Control* c = f ? f->findControl(control) : nullptr;
+    if (!c) return answer("null");
+    const ui::Rect r = c->clientRect();
+    return answer("{\"left\":" + std::to_string(r.left) + ",\"top\":" + std::to_string(r.top) +
+                  ",\"right\":" + std::to_string(r.right) + ",\"bottom\":" + std::to_string(r.bottom) + "}");
+}
+
+// Shows a window not modal (a window whose opener is not there).
+EMSCRIPTEN_KEEPALIVE int mg_show(const char* formClass) {
+    ui::Form* f = running().application ? running().application->findForm(formClass) : nullptr;
+    if (!f || !backend()) return 0;
+    f->Show();
+    running().application->flush();
+    backend()->push();
+    return 1;
+}
+
+EMSCRIPTEN_KEEPALIVE const char* mg_script(const char* text) {
+    if (!backend()) return answer("{\"status\":1,\"output\":\"\",\"error\":\"not started\",\"captures\":{}}");
+    return answer(backend()->script(text));
+}
+
+}  // extern "C"
+
+int main() { return 0; }
