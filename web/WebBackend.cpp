@@ -17,7 +17,7 @@
 EM_JS(void, mg_page_state, (int id, const char* json), { mgPage.state(id, UTF8ToString(json)); });
 EM_JS(void, mg_page_hide, (int id), { mgPage.hide(id); });
 EM_JS(void, mg_page_pixels, (int id, const uint8_t* rgba, int x, int y, int w, int h),
-      { mgPage.pixels(id, rgba, x, y, w, h); });
+      { mgPage.pixels(id, HEAPU8.subarray(rgba, rgba + w * h * 4), x, y, w, h); });
 EM_JS(void, mg_page_order, (const char* json), { mgPage.order(UTF8ToString(json)); });
 EM_JS(void, mg_page_cursor, (int id), { mgPage.cursor(id); });
 EM_JS(void, mg_page_quit, (int status), { mgPage.quit(status); });

@@ -1,0 +1,549 @@
+'use strict';
+// The page as a desktop of its own: one HTML window per shown form (caption, close box,
+// menu bar, a canvas with the form's pixels), the keyboard and mouse passed to the
+// program one event at a time, the program's clock on animation frames.
+(function () {
+  const query = new URLSearchParams(location.search);
+  for (const [k, v] of new URLSearchParams(location.hash.replace(/^#/, ''))) query.set(k, v);
+  const manualClock = query.get('clock') === 'manual';
+  const screenEl = document.getElementById('mg-screen');
+  const messageEl = document.getElementById('mg-message');
+  const windows = new Map(); // page window id -> window record
+  let activeId = -1;
+  let ended = false;
+  let started = false;
+
+  // ---- One event at a time: input that arrives while the program runs waits its turn.
+  let busy = false;
+  const queue = [];
+  function deliver(fn) {
+    if (ended) return;
+    if (busy) {
+      queue.push(fn);
+      return;
+    }
+    busy = true;
+    try {
+      fn();
+    } finally {
+      busy = false;
+    }
+    if (queue.length) deliver(queue.shift());
+  }
+
+  // ---- Screen size: ?screen=WxH, else the browser's viewport, clamped as the program does.
+  function screenSize() {
+    const m = /^(\d{1,5})x(\d{1,5})$/.exec(query.get('screen') || '');
+    let w = m ? +m[1] : window.innerWidth;
+    let h = m ? +m[2] : window.innerHeight;
+    w = Math.min(7680, Math.max(640, w));
+    h = Math.min(4320, Math.max(480, h));
+    return [w, h];
+  }
+
+  // "&Datei" -> D underlined; "&&" is a plain "&".
+  function captionNodes(caption) {
+    const frag = document.createDocumentFragment();
+    let text = '';
+    let letter = '';
+    for (let i = 0; i < caption.length; ++i) {
+      const c = caption[i];
+      if (c === '&' && i + 1 < caption.length) {
+        const n = caption[++i];
+        if (n === '&') {
+          text += '&';
+          continue;
+        }
+        if (!letter) {
+          frag.append(text);
+          text = '';
+          const u = document.createElement('u');
+          u.textContent = n;
+          frag.append(u);
+          letter = n.toLowerCase();
+          continue;
+        }
+        text += n;
+        continue;
+      }
+      text += c;
+    }
+    frag.append(text);
+    return { frag, letter };
+  }
+  function plainCaption(caption) {
+    return caption.replace(/&(&?)/g, '$1');
+  }
+
+  // ---- Windows
+
+  function makeWindow(id) {
+    const el = document.createElement('section');
+    el.className = 'mg-window';
+    el.setAttribute('role', 'dialog');
+    el.hidden = true;
+    const caption = document.createElement('div');
+    caption.className = 'mg-caption';
+    const title = document.createElement('span');
+    title.className = 'mg-title';
+    title.id = 'mg-title-' + id;
+    el.setAttribute('aria-labelledby', title.id);
+    const close = document.createElement('button');
+    close.className = 'mg-close';
+    close.type = 'button';
+    close.tabIndex = -1;
+    close.setAttribute('aria-label', 'Schließen');
+    close.textContent = '\u00d7';
+    caption.append(title, close);
+    const menubar = document.createElement('div');
+    menubar.className = 'mg-menubar';
+    menubar.setAttribute('role', 'menubar');
+    const canvas = document.createElement('canvas');
+    canvas.className = 'mg-client';
+    canvas.setAttribute('role', 'img');
+    el.append(caption, menubar, canvas);
+    screenEl.append(el);
+    const w = { id, el, title, close, menubar, canvas, ctx: canvas.getContext('2d'), state: null, menuKey: '' };
+
+    el.addEventListener('mousedown', (e) => {
+      if (e.button !== 0) return;
+      if (id !== activeId || w.state.modalDisabled) deliver(() => Module._mg_activate(id));
+      if (w.state && !w.state.enabled) {
+        // A window below a modal one takes no input: the modal window shows itself.
+        e.preventDefault();
+        flash(activeId);
+      }
+    });
+    close.addEventListener('click', (e) => {
+      e.stopPropagation();
+      closePopups();
+      deliver(() => Module._mg_close(id));
+    });
+    canvas.addEventListener('click', (e) => {
+      const [x, y] = clientPoint(w, e);
+      closePopups();
+      deliver(() => Module._mg_click(id, x, y));
+    });
+    canvas.addEventListener('mousemove', (e) => {
+      w.mouse = clientPoint(w, e);
+      updateCursor(w);
+    });
+    canvas.addEventListener('mouseleave', () => {
+      w.mouse = null;
+    });
+    return w;
+  }
+
+  function clientPoint(w, e) {
+    const r = w.canvas.getBoundingClientRect();
+    const x = Math.floor(((e.clientX - r.left) * w.canvas.width) / r.width);
+    const y = Math.floor(((e.clientY - r.top) * w.canvas.height) / r.height);
+    return [x, y];
+  }
+
+  function updateCursor(w) {
+    if (!w.mouse || ended) return;
+    const hand = w.state && w.state.enabled && Module._mg_cursor_at(w.id, w.mouse[0], w.mouse[1]);
+    w.canvas.style.cursor = hand ? 'pointer' : '';
+  }
+
+  function flash(id) {
+    const w = windows.get(id);
+    if (!w) return;
+    w.el.classList.remove('mg-flash');
+    void w.el.offsetWidth;
+    w.el.classList.add('mg-flash');
+  }
+
+  function setState(id, json) {
+    const s = JSON.parse(json);
+    let w = windows.get(id);
+    if (!w) {
+      w = makeWindow(id);
+      windows.set(id, w);
+    }
+    const old = w.state;
+    w.state = s;
+    w.el.dataset.form = s.cls;
+    w.el.hidden = false;
+    w.el.style.left = s.left + 'px';
+    w.el.style.top = s.top + 'px';
+    w.el.style.width = s.width + 'px';
+    w.el.style.height = s.height + 'px';
+    w.title.textContent = s.caption;
+    w.el.classList.toggle('mg-disabled', !s.enabled);
+    w.el.setAttribute('aria-disabled', s.enabled ? 'false' : 'true');
+    if (!old || old.clientWidth !== s.clientWidth || old.clientHeight !== s.clientHeight) {
+      w.canvas.width = s.clientWidth;
+      w.canvas.height = s.clientHeight;
+      w.canvas.style.width = s.clientWidth + 'px';
+      w.canvas.style.height = s.clientHeight + 'px';
+    }
+    const text = s.text.join('\n');
+    if (w.canvas.getAttribute('aria-label') !== s.caption) w.canvas.setAttribute('aria-label', s.caption);
+    if (w.canvas.textContent !== text) {
+      w.canvas.replaceChildren(...s.text.slice(1).map((line) => Object.assign(document.createElement('p'), { textContent: line })));
+    }
+    const menuKey = JSON.stringify(s.menu);
+    if (menuKey !== w.menuKey) {
+      w.menuKey = menuKey;
+      buildMenubar(w);
+      if (popups.length && popups[0].win === w) refreshPopups();
+    }
+    w.menubar.style.height = s.menuBar + 'px';
+    w.menubar.hidden = s.menuBar === 0;
+    updateCursor(w);
+  }
+
+  function hideWindow(id) {
+    const w = windows.get(id);
+    if (!w) return;
+    if (popups.length && popups[0].win === w) closePopups();
+    w.el.hidden = true;
+    w.el.classList.remove('mg-active');
+  }
+
+  function setOrder(json) {
+    const o = JSON.parse(json);
+    o.z.forEach((id, i) => {
+      const w = windows.get(id);
+      if (w) w.el.style.zIndex = String(10 + i);
+    });
+    activeId = o.active;
+    for (const [id, w] of windows) w.el.classList.toggle('mg-active', id === activeId);
+    if (popups.length && popups[0].win.id !== activeId) closePopups();
+  }
+
+  function putPixels(id, bytes, x, y, width, height) {
+    const w = windows.get(id);
+    if (!w) return;
+    const img = new ImageData(new Uint8ClampedArray(bytes), width, height);
+    w.ctx.putImageData(img, x, y);
+    if (!firstPaint) firstPaint = performance.now();
+  }
+
+  function quit() {
+    ended = true;
+    const url = new URL(location.href);
+    url.searchParams.delete('open');
+    url.hash = '';
+    document.body.className = 'mg-ended';
+    document.body.innerHTML = '<main><h1>Programm beendet</h1><p><a></a></p></main>';
+    const a = document.querySelector('a');
+    a.href = url.toString();
+    a.textContent = 'Metallographie neu starten';
+  }
+
+  // ---- Menus
+
+  function visibleItems(list) {
+    return list.filter((i) => i.visible);
+  }
+
+  function menuItemEl(win, item, top) {
+    const el = document.createElement('div');
+    el.setAttribute('role', 'menuitem');
+    el.dataset.item = item.name;
+    el.className = 'mg-item';
+    const { frag, letter } = captionNodes(item.caption);
+    el.append(frag);
+    el.mgItem = item;
+    el.mgLetter = letter;
+    el.mgWin = win;
+    el.tabIndex = top ? 0 : -1;
+    if (!item.enabled) el.setAttribute('aria-disabled', 'true');
+    if (visibleItems(item.items).length) {
+      el.setAttribute('aria-haspopup', 'menu');
+      el.setAttribute('aria-expanded', 'false');
+    }
+    el.addEventListener('click', (e) => {
+      e.stopPropagation();
+      chooseOrOpen(el);
+    });
+    el.addEventListener('mouseenter', () => {
+      if (top && popups.length && popups[0].win === win && popups[0].owner !== el) openPopup(el, 0, false);
+      if (!top) el.focus({ preventScroll: true });
+    });
+    return el;
+  }
+
+  function buildMenubar(w) {
+    w.menubar.replaceChildren(...visibleItems(w.state.menu).map((i) => menuItemEl(w, i, true)));
+  }
+
+  // Open pop-ups, outermost first: { win, owner (the item that opened it), el }.
+  let popups = [];
+
+  function closePopups(from = 0) {
+    for (const p of popups.slice(from)) {
+      p.el.remove();
+      p.owner.setAttribute('aria-expanded', 'false');
+      p.owner.classList.remove('mg-open');
+    }
+    popups = popups.slice(0, from);
+  }
+
+  function openPopup(owner, level, focusFirst) {
+    closePopups(level);
+    const item = owner.mgItem;
+    const list = visibleItems(item.items);
+    if (!list.length) return;
+    const el = document.createElement('div');
+    el.setAttribute('role', 'menu');
+    el.className = 'mg-popup';
+    el.dataset.form = owner.mgWin.state.cls;
+    el.setAttribute('aria-label', plainCaption(item.caption));
+    for (const sub of list) el.append(menuItemEl(owner.mgWin, sub, false));
+    document.body.append(el);
+    const r = owner.getBoundingClientRect();
+    if (level === 0) {
+      el.style.left = r.left + window.scrollX + 'px';
+      el.style.top = r.bottom + window.scrollY + 'px';
+    } else {
+      el.style.left = r.right + window.scrollX - 2 + 'px';
+      el.style.top = r.top + window.scrollY - 3 + 'px';
+    }
+    owner.setAttribute('aria-expanded', 'true');
+    owner.classList.add('mg-open');
+    popups.push({ win: owner.mgWin, owner, el });
+    if (focusFirst) focusItem(el, 0, 1);
+  }
+
+  function refreshPopups() {
+    // The menu changed while open (an item enabled or disabled): keep it open as it is now.
+    const chain = popups.map((p) => p.owner.dataset.item);
+    const win = popups[0].win;
+    closePopups();
+    let scope = win.menubar;
+    chain.forEach((name, level) => {
+      const owner = scope && scope.querySelector(`[data-item="${CSS.escape(name)}"]`);
+      if (!owner) return;
+      openPopup(owner, level, false);
+      scope = popups.length > level ? popups[level].el : null;
+    });
+  }
+
+  function items(container) {
+    return [...container.children].filter((c) => c.getAttribute('role') === 'menuitem');
+  }
+
+  function focusItem(container, start, step) {
+    const list = items(container);
+    if (!list.length) return;
+    const i = ((start % list.length) + list.length) % list.length;
+    list[i].focus({ preventScroll: true });
+  }
+
+  function chooseOrOpen(el) {
+    const win = el.mgWin;
+    if (!win.state.enabled) {
+      flash(activeId);
+      return;
+    }
+    const item = el.mgItem;
+    const inBar = el.parentElement === win.menubar;
+    if (visibleItems(item.items).length) {
+      if (el.getAttribute('aria-disabled') === 'true') return;
+      const level = inBar ? 0 : popups.findIndex((p) => p.el === el.parentElement) + 1;
+      if (inBar && popups.length && popups[0].owner === el) {
+        closePopups();
+        return;
+      }
+      if (win.id !== activeId) deliver(() => Module._mg_activate(win.id));
+      openPopup(el, level, true);
+      return;
+    }
+    if (el.getAttribute('aria-disabled') === 'true') return;
+    closePopups();
+    deliver(() => Module._mg_menu(win.id, item.index));
+  }
+
+  // A letter that several items share moves the highlight from one to the next; a letter
+  // only one item has chooses it.
+  function letterIn(list, letter, current) {
+    const matches = list.filter((el) => el.mgLetter === letter);
+    if (!matches.length) return false;
+    if (matches.length === 1) {
+      matches[0].focus({ preventScroll: true });
+      chooseOrOpen(matches[0]);
+      return true;
+    }
+    const at = matches.indexOf(current);
+    matches[(at + 1) % matches.length].focus({ preventScroll: true });
+    return true;
+  }
+
+  // ---- Keyboard
+
+  let altAlone = false;
+  document.addEventListener('keydown', (e) => {
+    if (ended || !started) return;
+    const focused = document.activeElement;
+    const inPopup = popups.length && focused && focused.closest && focused.closest('.mg-popup');
+    const inBar = focused && focused.closest && focused.closest('.mg-menubar');
+    const active = windows.get(activeId);
+    if (e.key === 'Alt') {
+      altAlone = true;
+      return;
+    }
+    altAlone = false;
+    if (e.key === 'Escape') {
+      e.preventDefault();
+      if (popups.length) {
+        const last = popups[popups.length - 1];
+        closePopups(popups.length - 1);
+        last.owner.focus({ preventScroll: true });
+      } else if (inBar) {
+        focused.blur();
+      } else if (activeId >= 0) {
+        deliver(() => Module._mg_escape(activeId));
+      }
+      return;
+    }
+    if (e.altKey && /^[a-zäöüß0-9]$/i.test(e.key) && active && active.state.enabled) {
+      e.preventDefault();
+      closePopups();
+      letterIn(items(active.menubar), e.key.toLowerCase(), focused);
+      return;
+    }
+    if (inPopup) {
+      const list = items(inPopup);
+      const at = list.indexOf(focused);
+      const level = popups.findIndex((p) => p.el === inPopup);
+      if (e.key === 'ArrowDown' || e.key === 'ArrowUp') {
+        e.preventDefault();
+        focusItem(inPopup, at + (e.key === 'ArrowDown' ? 1 : -1), 1);
+      } else if (e.key === 'Enter' || e.key === ' ') {
+        e.preventDefault();
+        chooseOrOpen(focused);
+      } else if (e.key === 'ArrowRight') {
+        e.preventDefault();
+        if (focused.getAttribute('aria-haspopup')) chooseOrOpen(focused);
+        else moveInBar(popups[0].win, popups[0].owner, 1);
+      } else if (e.key === 'ArrowLeft') {
+        e.preventDefault();
+        if (level > 0) {
+          const owner = popups[level].owner;
+          closePopups(level);
+          owner.focus({ preventScroll: true });
+        } else moveInBar(popups[0].win, popups[0].owner, -1);
+      } else if (e.key.length === 1 && !e.ctrlKey && !e.metaKey) {
+        e.preventDefault();
+        letterIn(list, e.key.toLowerCase(), focused);
+      } else if (e.key === 'Tab') {
+        e.preventDefault();
+        moveInBar(popups[0].win, popups[0].owner, e.shiftKey ? -1 : 1);
+      }
+      return;
+    }
+    if (inBar) {
+      const win = focused.mgWin;
+      if (e.key === 'ArrowRight' || e.key === 'ArrowLeft') {
+        e.preventDefault();
+        moveInBar(win, focused, e.key === 'ArrowRight' ? 1 : -1, false);
+      } else if (e.key === 'Enter' || e.key === ' ' || e.key === 'ArrowDown') {
+        e.preventDefault();
+        chooseOrOpen(focused);
+      } else if (e.key.length === 1 && !e.ctrlKey && !e.metaKey) {
+        e.preventDefault();
+        letterIn(items(win.menubar), e.key.toLowerCase(), focused);
+      }
+    }
+  });
+  document.addEventListener('keyup', (e) => {
+    if (e.key === 'Alt' && altAlone && !ended) {
+      // Alt on its own highlights the active window's first menu, as on the desktop.
+      const active = windows.get(activeId);
+      const first = active && items(active.menubar)[0];
+      if (first && document.activeElement !== first) first.focus({ preventScroll: true });
+      else if (first) first.blur();
+      e.preventDefault();
+    }
+    altAlone = false;
+  });
+
+  function moveInBar(win, from, step, open = true) {
+    const list = items(win.menubar);
+    const i = list.indexOf(from);
+    const next = list[(i + step + list.length) % list.length];
+    next.focus({ preventScroll: true });
+    if (open && popups.length) {
+      closePopups();
+      if (visibleItems(next.mgItem.items).length) openPopup(next, 0, true);
+    }
+  }
+
+  document.addEventListener('mousedown', (e) => {
+    if (popups.length && !e.target.closest('.mg-popup') && !e.target.closest('.mg-menubar')) closePopups();
+  });
+
+  // ---- The clock
+
+  let firstPaint = 0;
+  function frame(now) {
+    if (ended) return;
+    if (!document.hidden) deliver(() => Module._mg_frame(now));
+    requestAnimationFrame(frame);
+  }
+  document.addEventListener('visibilitychange', () => {
+    if (document.hidden && started && !ended) Module._mg_pause();
+  });
+
+  // ---- Start
+
+  let resolveReady;
+  const ready = new Promise((r) => (resolveReady = r));
+  const timing = { navigationToRuntime: 0, startUp: 0, firstPaint: 0 };
+
+  function start() {
+    const t0 = performance.now();
+    timing.navigationToRuntime = t0;
+    const [w, h] = screenSize();
+    screenEl.style.width = w + 'px';
+    screenEl.style.height = h + 'px';
+    let message = '';
+    deliver(() => {
+      message = Module.ccall('mg_start', 'string', ['number', 'number', 'number', 'string'],
+                             [w, h, manualClock ? 1 : 0, query.get('open') || '']);
+    });
+    timing.startUp = performance.now() - t0;
+    messageEl.textContent = message;
+    started = true;
+    if (!manualClock) requestAnimationFrame(frame);
+    requestAnimationFrame(() => {
+      timing.firstPaint = firstPaint;
+      resolveReady();
+    });
+  }
+
+  window.mgPage = { state: setState, hide: hideWindow, order: setOrder, pixels: putPixels, quit,
+                    cursor: (id) => { const w = windows.get(id); if (w) updateCursor(w); } };
+
+  window.metallographie = {
+    ready,
+    timing,
+    script(text) {
+      let answer = '';
+      deliver(() => {
+        answer = Module.ccall('mg_script', 'string', ['string'], [String(text)]);
+      });
+      return answer ? JSON.parse(answer) : { status: 1, output: '', error: 'busy', captures: {} };
+    },
+    controlRect(formClass, control) {
+      return JSON.parse(Module.ccall('mg_control_rect', 'string', ['string', 'string'], [formClass, control]));
+    },
+    show(formClass) {
+      let shown = 0;
+      deliver(() => {
+        shown = Module.ccall('mg_show', 'number', ['string'], [formClass]);
+      });
+      return shown === 1;
+    },
+  };
+
+  window.Module = {
+    print: (text) => console.log(text),
+    printErr: (text) => console.warn(text),
+    onRuntimeInitialized: start,
+  };
+})();
