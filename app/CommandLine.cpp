@@ -6,8 +6,10 @@ namespace app {
 
 namespace {
 const char* kUsage =
-    "Aufruf: metallographie [--screen BxH] [--headless [--script DATEI]] [--export ORDNER]\n"
+    "Aufruf: metallographie [--screen BxH] [--open KLASSE] [--headless [--script DATEI]] [--export ORDNER]\n"
     "  --screen BxH      Fenster wie auf einem Bildschirm dieser Größe anordnen (z. B. 1024x768)\n"
+    "  --open KLASSE     nach dem Start das Fenster KLASSE öffnen, wie es ein Benutzer öffnet\n"
+    "                    (z. B. TFormREMRaster)\n"
     "  --headless        ohne Bildschirm starten und Befehle aus DATEI (oder der Standardeingabe) ausführen\n"
     "  --script DATEI    Befehlsdatei für --headless (\"-\" = Standardeingabe)\n"
     "  --export ORDNER   das erste Bild jedes Fensters als PNG in ORDNER schreiben\n"
@@ -71,6 +73,8 @@ Options parseCommandLine(const std::vector<std::string>& args) {
             o.hasScreen = true;
             o.screenWidth = w;
             o.screenHeight = h;
+        } else if (is("--open")) {
+            if (!value("--open", o.open) || o.open.empty()) return error("--open braucht einen Fensternamen wie TFormREMRaster");
         } else if (a == "--headless") {
             headless = true;
         } else if (is("--script")) {
@@ -85,6 +89,7 @@ Options parseCommandLine(const std::vector<std::string>& args) {
     }
     if (scriptGiven && !headless) return error("--script nur zusammen mit --headless");
     if (exporting && headless) return error("--export und --headless nicht zusammen");
+    if (exporting && !o.open.empty()) return error("--open und --export nicht zusammen");
     o.mode = exporting ? Options::Mode::Export : headless ? Options::Mode::Headless : Options::Mode::Desktop;
     return o;
 }

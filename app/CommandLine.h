@@ -15,6 +15,7 @@ struct Options {
     int screenHeight = 0;
     std::string script;     // headless: the script file; empty or "-" reads standard input
     std::string exportDir;  // export: where the pictures go
+    std::string open;       // the window to open after start-up (a class name), or empty
     std::string message;    // help text, version line or the one-line error
     int status = 0;         // exit status for Help, Version and Error
 };

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "app/OpenPath.h"
 #include "app/Program.h"
 #include "app/Script.h"
 #include "ui/headless/Headless.h"
@@ -78,6 +79,8 @@ int runHeadless(const Options& options) {
     ui::headless::HeadlessBackend backend(application);
     Program program(application);
     program.start();
+    if (!options.open.empty())
+        if (const std::string problem = openWindow(application, options.open); !problem.empty()) std::cerr << problem << "\n";
     if (options.mode == Options::Mode::Export) return exportWindows(application, backend, options.exportDir, std::cerr);
     return runScript(application, backend, script, std::cout, std::cerr);
 }

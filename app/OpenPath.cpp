@@ -15,7 +15,9 @@ struct Opener {
     const char* step;
 };
 
-// Every window but the title window, with the event of its opener that shows it.
+// Every window but the title window, with the events of its opener that show it
+// (separated by ";"). "wait MS" lets the animations run that long first: the fracture
+// pictures open only once both curves are drawn.
 constexpr Opener kOpeners[] = {
     {"TFormMetallo", "menu TFormHaupt Programmstarten1"},
     {"TFormInfo", "menu TFormHaupt Info1"},
@@ -66,10 +68,10 @@ constexpr Opener kOpeners[] = {
     {"TFormREMBSEEin", "menu TFormMetallo Rckstreuelektronendetektor1"},
     {"TFormREMBSE", "menu TFormMetallo BSEDetektor1"},
     {"TFormREMAvT", "menu TFormMetallo CharakteristischeBruchflchen1"},
-    {"TFormAvTSpa", "clickon TFormREMAvT PaintBoxSpalt"},
-    {"TFormAvTAus", "clickon TFormREMAvT PaintBoxAus"},
-    {"TFormAvTDuk", "clickon TFormREMAvT PaintBoxDuk"},
-    {"TFormAvTMisch", "clickon TFormREMAvT PaintBoxMisch"},
+    {"TFormAvTSpa", "menu TFormREMAvT StartKRZ1; menu TFormREMAvT StartKFZ1; wait 6000; clickon TFormREMAvT PaintBoxSpalt"},
+    {"TFormAvTAus", "menu TFormREMAvT StartKRZ1; menu TFormREMAvT StartKFZ1; wait 6000; clickon TFormREMAvT PaintBoxAus"},
+    {"TFormAvTDuk", "menu TFormREMAvT StartKRZ1; menu TFormREMAvT StartKFZ1; wait 6000; clickon TFormREMAvT PaintBoxDuk"},
+    {"TFormAvTMisch", "menu TFormREMAvT StartKRZ1; menu TFormREMAvT StartKFZ1; wait 6000; clickon TFormREMAvT PaintBoxMisch"},
     {"TFormREMCrNi1", "menu TFormMetallo CromNickelStahlmitBSESEDetektor1"},
     {"TFormREMCrNi2", "clickon TFormREMCrNi1 Image1"},
     {"TFormREMCrNi3", "clickon TFormREMCrNi1 Image2"},
@@ -92,8 +94,24 @@ std::vector<std::string> words(std::string_view s) {
     return out;
 }
 
+std::vector<std::string> split(std::string_view steps) {
+    std::vector<std::string> out;
+    size_t start = 0;
+    for (;;) {
+        const size_t end = steps.find(';', start);
+        out.emplace_back(steps.substr(start, end == std::string_view::npos ? end : end - start));
+        if (end == std::string_view::npos) return out;
+        start = end + 1;
+    }
+}
+
 // Runs one opener step as the user's event; false when the opener does not take it.
 bool run(ui::Application& app, const std::vector<std::string>& step) {
+    if (step.size() == 2 && step[0] == "wait") {
+        app.advanceTo(app.now() + std::stoi(step[1]), true);
+        return true;
+    }
+    if (step.size() != 3) return false;
     ui::Form* opener = app.findForm(step[1]);
     if (!opener || !opener->visible()) return false;
     if (step[0] == "menu") {
@@ -114,10 +132,13 @@ bool open(ui::Application& app, std::string_view className, int depth) {
         app.userActivate(*f);
         return true;
     }
-    const std::vector<std::string> step = words(openStep(className));
-    if (step.size() != 3 || depth > 8) return false;
-    if (!open(app, step[1], depth + 1)) return false;
-    return run(app, step) && f->visible();
+    const std::vector<std::string> steps = split(openStep(className));
+    const std::vector<std::string> first = words(steps.front());
+    if (first.size() != 3 || depth > 8) return false;
+    if (!open(app, first[1], depth + 1)) return false;
+    for (const std::string& step : steps)
+        if (!run(app, words(step))) return false;
+    return f->visible();
 }
 
 }  // namespace

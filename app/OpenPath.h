@@ -10,8 +10,8 @@
 
 namespace app {
 
-// The one step that opens a window from its opener: "menu OPENER ITEM" or
-// "clickon OPENER CONTROL"; empty for the title window.
+// The steps that open a window from its opener ("menu OPENER ITEM", "clickon OPENER
+// CONTROL", "wait MS", separated by ";"); empty for the title window.
 std::string_view openStep(std::string_view className);
 
 // Opens the window (and, first, the windows on the way to it) with the user's own

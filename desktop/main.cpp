@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "app/OpenPath.h"
 #include "app/Program.h"
 #include "desktop/Display.h"
 #include "desktop/QtBackend.h"
@@ -90,5 +91,8 @@ int main(int argc, char** argv) {
     app::Program program(application);
     desktop::QtBackend backend(application);
     program.start();
+    if (!options.open.empty())
+        if (const std::string problem = app::openWindow(application, options.open); !problem.empty())
+            printLine(stderr, problem);
     return backend.run();
 }
