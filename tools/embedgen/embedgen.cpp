@@ -1,6 +1,8 @@
 // Turns files into one C++ source that carries their bytes (through the assembler's
 // .incbin, which is fast even for megabytes), so the program reads no files at run
-// time: embedgen OUT.cpp SYMBOL FILE...
+// time: embedgen [--wasm] OUT.cpp SYMBOL FILE...
+// The assembler's sections differ by object format: ELF by default, WebAssembly with
+// --wasm (a data symbol there needs its section to itself, a type and a size).
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -8,8 +10,13 @@
 #include <vector>
 
 int main(int argc, char** argv) {
+    const bool wasm = argc > 1 && std::string(argv[1]) == "--wasm";
+    if (wasm) {
+        --argc;
+        ++argv;
+    }
     if (argc < 3) {
-        std::fprintf(stderr, "usage: embedgen OUT.cpp SYMBOL FILE...\n");
+        std::fprintf(stderr, "usage: embedgen [--wasm] OUT.cpp SYMBOL FILE...\n");
         return 2;
     }
     const std::string symbol = argv[2];
@@ -26,9 +33,22 @@ int main(int argc, char** argv) {
         const std::string label = symbol + "_blob" + std::to_string(i - 3);
         out += "extern \"C\" const unsigned char " + label + "[];\n";
         out += "extern \"C\" const unsigned char " + label + "_end[];\n";
-        out += "__asm__(\".section .rodata\\n.balign 16\\n.global " + label + "\\n" + label +
-               ":\\n.incbin \\\"" + p.string() + "\\\"\\n.global " + label + "_end\\n" + label +
-               "_end:\\n.byte 0\\n.previous\\n\");\n";
+        if (wasm) {
+            const auto size = std::filesystem::file_size(p, ec);
+            if (ec) {
+                std::fprintf(stderr, "embedgen: cannot read %s\n", argv[i]);
+                return 1;
+            }
+            out += "__asm__(\".section .rodata." + label + ",\\\"\\\",@\\n.p2align 4\\n.globl " + label +
+                   "\\n.type " + label + ",@object\\n" + label + ":\\n.incbin \\\"" + p.string() +
+                   "\\\"\\n.size " + label + ", " + std::to_string(size) + "\\n.globl " + label +
+                   "_end\\n.type " + label + "_end,@object\\n" + label + "_end:\\n.byte 0\\n.size " + label +
+                   "_end, 1\\n\");\n";
+        } else {
+            out += "__asm__(\".section .rodata\\n.balign 16\\n.global " + label + "\\n" + label +
+                   ":\\n.incbin \\\"" + p.string() + "\\\"\\n.global " + label + "_end\\n" + label +
+                   "_end:\\n.byte 0\\n.previous\\n\");\n";
+        }
         names.push_back(p.filename().string());
     }
     out += "\nnamespace {\nconst metallo::EmbeddedFile files[] = {\n";

@@ -1,0 +1,51 @@
+# Puts the browser version's page together (cmake -P):
+#   TEMPLATE  page template with the lines <!--STYLE-->, <!--PAGE--> and
+#             <script src="metallographie.js"></script>
+#   STYLE     style sheet, inlined at <!--STYLE-->
+#   PAGE      the page's script, inlined at <!--PAGE-->
+#   JS        the program's script; its .wasm lies beside it
+#   SINGLE_JS the same program as one script (wasm inlined)
+#   SITE      folder for index.html, metallographie.js, metallographie.wasm
+#   SINGLE    the page in one file: the program's script inlined in place of its <script src>
+set(program_tag "<script src=\"metallographie.js\"></script>")
+
+function(read_text var file)
+  if(NOT EXISTS "${file}")
+    message(FATAL_ERROR "missing: ${file}")
+  endif()
+  file(READ "${file}" text)
+  set(${var} "${text}" PARENT_SCOPE)
+endfunction()
+
+# A script's text, safe inside <script>…</script>.
+function(script_element var file)
+  read_text(text "${file}")
+  string(REPLACE "</script" "<\\/script" text "${text}")
+  set(${var} "<script>\n${text}\n</script>" PARENT_SCOPE)
+endfunction()
+
+read_text(template "${TEMPLATE}")
+foreach(marker "<!--STYLE-->" "<!--PAGE-->" "${program_tag}")
+  string(FIND "${template}" "${marker}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "${TEMPLATE} has no line ${marker}")
+  endif()
+endforeach()
+
+read_text(style "${STYLE}")
+script_element(page "${PAGE}")
+string(REPLACE "<!--STYLE-->" "<style>\n${style}\n</style>" html "${template}")
+string(REPLACE "<!--PAGE-->" "${page}" html "${html}")
+
+get_filename_component(dir "${JS}" DIRECTORY)
+get_filename_component(name "${JS}" NAME_WE)
+file(MAKE_DIRECTORY "${SITE}")
+file(WRITE "${SITE}/index.html.tmp" "${html}")
+file(RENAME "${SITE}/index.html.tmp" "${SITE}/index.html")
+file(COPY_FILE "${JS}" "${SITE}/metallographie.js")
+file(COPY_FILE "${dir}/${name}.wasm" "${SITE}/metallographie.wasm")
+
+script_element(program "${SINGLE_JS}")
+string(REPLACE "${program_tag}" "${program}" html "${html}")
+file(WRITE "${SINGLE}.tmp" "${html}")
+file(RENAME "${SINGLE}.tmp" "${SINGLE}")
