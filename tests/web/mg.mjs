@@ -7,8 +7,12 @@ function hitTarget(selector, index) {
     const els = [...document.querySelectorAll(selector)].filter((e) => e.getClientRects().length > 0);
     const el = els[index || 0];
     if (!el) return { error: `nothing visible matches ${selector}` };
+    // The centre of the part a user sees (an item may stick out of the screen's edge).
     const r = el.getBoundingClientRect();
-    const x = r.left + r.width / 2, y = r.top + r.height / 2;
+    const left = Math.max(r.left, 0), right = Math.min(r.right, document.documentElement.clientWidth);
+    const top = Math.max(r.top, 0), bottom = Math.min(r.bottom, document.documentElement.clientHeight);
+    if (right - left < 1 || bottom - top < 1) return { error: `${selector} lies outside the viewport` };
+    const x = (left + right) / 2, y = (top + bottom) / 2;
     const hit = document.elementFromPoint(x, y);
     const describe = (e) => {
         if (!e) return 'nothing (outside the viewport?)';
@@ -114,10 +118,17 @@ export class Program {
             ` [role=menu] [role=menuitem][data-item=${q(name)}]`;
     }
 
-    async menu(form, item) {
+    // The window must be there and usable, as the native run expects of the same step.
+    async usable(form, what) {
         const state = await this.page.call(formState, form);
-        if (!state) throw new StepError(`menu ${form} ${item}: no section.mg-window[data-form="${form}"]`);
-        if (state.hidden) throw new StepError(`menu ${form} ${item}: ${form} is hidden`);
+        if (!state) throw new StepError(`${what}: no section.mg-window[data-form="${form}"]`);
+        if (state.hidden) throw new StepError(`${what}: ${form} is hidden`);
+        if (state.disabled) throw new StepError(`${what}: ${form} is disabled (mg-disabled); active: ${await this.activeForm()}`);
+        return state;
+    }
+
+    async menu(form, item) {
+        await this.usable(form, `menu ${form} ${item}`);
         let chain = chains.get(form + ' ' + item);
         // A search leaves the pop-up holding the item open.
         if (!chain) chain = (await this.findChain(form, item)) && [];
@@ -159,17 +170,35 @@ export class Program {
             'items that open a pop-up need aria-haspopup)');
     }
 
+    // Esc goes to the active window; each Esc item of the program closes its window.
     async escape(form) {
         const active = await this.page.call(activeForm);
         if (active !== form) throw new StepError(`key ${form} esc: the active window is ${active}, Esc would go there`);
+        const focus = await this.page.eval(`(() => { const e = document.activeElement;
+            if (!e) return 'nothing';
+            const w = e.closest('[data-form]');
+            return '<' + e.tagName.toLowerCase() + (e.dataset.item ? ' data-item=' + e.dataset.item : '') + '>' +
+                (w ? ' of ' + w.dataset.form : ''); })()`);
         await this.page.escape();
         await this.settle();
+        const after = await this.page.call(formState, form);
+        if (after && !after.hidden && after.active)
+            throw new StepError(`key ${form} esc: ${form} is still shown and active after Escape (the focus was on ${focus})`);
     }
 
     async clickClient(form, x, y) {
-        const p = await this.page.call(canvasPoint, form, x, y);
-        if (p.error) throw new StepError(`click ${form} ${x} ${y}: ${p.error}`);
-        if (!p.reaches) throw new StepError(`click ${form} ${x} ${y}: page point ${p.x.toFixed(1)},${p.y.toFixed(1)} reaches ${p.hit}`);
+        const what = `click ${form} ${x} ${y}`;
+        await this.usable(form, what);
+        let p = await this.page.call(canvasPoint, form, x, y);
+        if (p.error) throw new StepError(`${what}: ${p.error}`);
+        if (!p.reaches && /of TForm/.test(p.hit)) {
+            // Another window lies over the point: the user brings the window forward by its
+            // caption first (the click would activate it anyway).
+            console.log(`note: ${what}: the point is under ${p.hit}; ${form} brought forward by its caption first`);
+            await this.activate(form);
+            p = await this.page.call(canvasPoint, form, x, y);
+        }
+        if (!p.reaches) throw new StepError(`${what}: page point ${p.x.toFixed(1)},${p.y.toFixed(1)} reaches ${p.hit}`);
         await this.page.click(p.x, p.y);
         await this.settle();
     }

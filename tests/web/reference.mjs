@@ -102,16 +102,15 @@ await withSite(async (browser, siteUrl) => {
         const mg = new Program(page);
         for (let job; (job = jobs.shift());) {
             const t0 = performance.now();
-            const before = report.failures.length;
+            let failed = false;
+            const mine = { fail: (what) => { failed = true; report.fail(what); } };
             try {
-                await replay(mg, siteUrl, job.block, job.screen, report, counts);
+                await replay(mg, siteUrl, job.block, job.screen, mine, counts);
             } catch (e) {
-                report.fail(`[${job.block.name}] ${job.screen}: ${e.stack || e}`);
+                mine.fail(`[${job.block.name}] ${job.screen}: ${e.stack || e}`);
             }
             counts.blocks++;
-            if (opt.verbose || report.failures.length > before)
-                console.log(`${report.failures.length > before ? 'failed' : 'ok'} [${job.block.name}] ${job.screen} ` +
-                    `${Math.round(performance.now() - t0)} ms`);
+            if (opt.verbose) console.log(`${failed ? 'failed' : 'ok'} [${job.block.name}] ${job.screen} ${Math.round(performance.now() - t0)} ms`);
         }
         await page.close();
     }));

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Runs the browser tests in headless Chromium: the reference pictures replayed in the
+# page, the page's script interface against the native program, and a run on the live
+# clock (including the single-file page from disk). Builds the browser version first
+# (scripts/web.sh) when it is missing or older than its sources, and the native program
+# (build/, as scripts/test.sh configures it) unless METALLO_NATIVE names one.
+#   web-test.sh            all three
+#   web-test.sh --bench    also print the browser benchmarks (they never fail the run)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bench=0
+case "${1:-}" in
+  --bench) bench=1 ;;
+  "") ;;
+  *) echo "Aufruf: web-test.sh [--bench]" >&2; exit 2 ;;
+esac
+
+start=$(date +%s)
+site=build-web/site
+stale=0
+for f in "$site/index.html" "$site/metallographie.js" "$site/metallographie.wasm" build-web/metallographie.html; do
+  [ -f "$f" ] || stale=1
+done
+if [ $stale -eq 0 ] && [ -n "$(find ui frame chapters app web assets tools/embedgen cmake CMakeLists.txt \
+     scripts/web.sh scripts/web-deps.sh -newer "$site/metallographie.wasm" -type f -print -quit 2>/dev/null)" ]; then
+  stale=1
+fi
+if [ $stale -eq 1 ]; then
+  echo "== build (browser)"
+  ./scripts/web.sh
+fi
+
+native=${METALLO_NATIVE:-}
+if [ -z "$native" ]; then
+  echo "== build (native program, for the comparison)"
+  if [ ! -f build/build.ninja ]; then
+    ./scripts/setup.sh
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  fi
+  cmake --build build -j "$(nproc 2>/dev/null || echo 2)" --target metallographie
+  native=build/desktop/metallographie
+fi
+
+command -v node >/dev/null || { echo "node fehlt (scripts/setup.sh --web installiert es)" >&2; exit 1; }
+[ -x "${CHROMIUM:-/usr/bin/chromium}" ] || { echo "chromium fehlt (scripts/setup.sh --web installiert es)" >&2; exit 1; }
+
+failed=()
+echo "== browser: reference pictures"
+node tests/web/reference.mjs || failed+=(reference)
+echo "== browser: script interface against the native program"
+node tests/web/script.mjs --native "$native" || failed+=(script)
+echo "== browser: live clock"
+node tests/web/live.mjs || failed+=(live)
+if [ $bench -eq 1 ]; then
+  echo "== browser: benchmarks"
+  node tests/web/bench.mjs || true
+fi
+
+echo "== browser tests took $(( $(date +%s) - start )) s"
+if [ ${#failed[@]} -gt 0 ]; then
+  echo "browser tests failed: ${failed[*]}" >&2
+  exit 1
+fi
