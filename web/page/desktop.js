@@ -246,7 +246,9 @@
     el.dataset.item = item.name;
     el.className = 'mg-item';
     const { frag, letter } = captionNodes(item.caption);
-    el.append(frag);
+    const label = document.createElement('span');
+    label.append(frag);
+    el.append(label);
     el.mgItem = item;
     el.mgLetter = letter;
     el.mgWin = win;
