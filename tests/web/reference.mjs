@@ -6,7 +6,7 @@
 //   node tests/web/reference.mjs [--only Block1,Block2] [--screens 800x600] [--jobs 2] [--scenes DIR]
 //
 // A changed picture is named and written as NAME.actual.png to build-web/reference.
-import { mkdirSync, readdirSync, readFileSync, writeFileSync } from 'node:fs';
+import { mkdirSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { basename, join } from 'node:path';
 import { BUILD_WEB, Report, ROOT, options, withSite } from './common.mjs';
 import { Program, StepError } from './mg.mjs';
@@ -93,6 +93,11 @@ for (const block of loadScenes()) {
     if (only && !only.has(block.name) && !only.has(basename(block.file, '.scn'))) continue;
     for (const screen of screens) jobs.push({ block, screen });
 }
+// Pictures a former run left of the blocks run now would mislead.
+mkdirSync(OUT, { recursive: true });
+for (const f of readdirSync(OUT))
+    if (f.endsWith('.actual.png') && jobs.some((j) => f.startsWith(j.block.name + '.') && f.includes('@' + j.screen + '.')))
+        rmSync(join(OUT, f));
 const report = new Report('reference pictures in the browser');
 const counts = { shots: 0, skipped: 0, blocks: 0 };
 await withSite(async (browser, siteUrl) => {
