@@ -15,5 +15,19 @@ set(METALLO_WEB_DEPS "" CACHE PATH "Prefix with zlib, libpng, libjpeg and FreeTy
 if(METALLO_WEB_DEPS)
   list(APPEND CMAKE_FIND_ROOT_PATH ${METALLO_WEB_DEPS})
 endif()
+# Another prefix (new library versions): find the libraries anew.
+if(NOT "${METALLO_WEB_DEPS}" STREQUAL "${METALLO_WEB_DEPS_FOUND}")
+  get_cmake_property(cached CACHE_VARIABLES)
+  foreach(var IN LISTS cached)
+    if(var MATCHES "^(FREETYPE|JPEG|PNG|ZLIB)_")
+      unset(${var} CACHE)
+    endif()
+  endforeach()
+  set(METALLO_WEB_DEPS_FOUND "${METALLO_WEB_DEPS}" CACHE INTERNAL "")
+endif()
 # FreeType and libpng are static here: both need zlib on the link line.
 find_package(ZLIB REQUIRED)
+
+# -O2 as the link's optimisation (-O3 gives a larger .wasm and no faster start).
+set(CMAKE_C_FLAGS_RELEASE "-O2 -DNDEBUG")
+set(CMAKE_CXX_FLAGS_RELEASE "-O2 -DNDEBUG")

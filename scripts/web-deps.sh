@@ -1,43 +1,16 @@
 #!/usr/bin/env bash
 # Builds the libraries the browser version links (zlib, libpng, libjpeg-turbo, FreeType) from
 # Debian's own source packages with emscripten, static, into a prefix named after their Debian
-# versions, the emscripten version and this script; prints that prefix on standard output.
+# versions, the emscripten version and the recipes; prints that prefix on standard output.
 # A prefix that is already complete is used as it is: nothing is fetched or built again.
 # Cache folder: $METALLO_WEB_CACHE, else ~/.cache/metallographie-web.
 # Needs the packages of `scripts/setup.sh --web` and a deb-src entry (setup.sh adds one).
 set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
 cache=${METALLO_WEB_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/metallographie-web}
 jobs=$(nproc 2>/dev/null || echo 2)
 packages=(zlib libpng1.6 libjpeg-turbo freetype)
 
 say() { echo "$@" >&2; }
-
-# The source version apt would fetch for each package.
-versions=$(apt-get source --print-uris -qq "${packages[@]}" 2>/dev/null | awk '{ print $2 }' | grep '\.dsc$' || true)
-if [ "$(echo "$versions" | grep -c .)" -ne ${#packages[@]} ]; then
-  sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  say "Lese die Liste der Quellpakete neu ein"
-  $sudo apt-get update -qq
-  versions=$(apt-get source --print-uris -qq "${packages[@]}" | awk '{ print $2 }' | grep '\.dsc$')
-fi
-versions=$(echo "$versions" | sed 's/\.dsc$//' | sort)
-emver=$(emcc --version | head -n 1)
-key=$( { echo "$versions"; echo "$emver"; cat "$here/web-deps.sh"; } | sha256sum | cut -c1-16)
-prefix=$cache/deps-$key
-if [ -f "$prefix/VERSIONS" ]; then
-  echo "$prefix"
-  exit 0
-fi
-
-say "Baue die Bibliotheken für den Browser ($(echo $versions)) nach $prefix"
-export NODE_PATH=/usr/share/nodejs
-emulator="-DCMAKE_CROSSCOMPILING_EMULATOR=$(command -v node);--no-experimental-fetch"
-work=$cache/work-$key
-rm -rf "$work" "$prefix.tmp"
-mkdir -p "$work" "$prefix.tmp/include" "$prefix.tmp/lib"
-stage=$prefix.tmp
 
 # fetch PACKAGE: unpacks the Debian source (with Debian's patches) into $work/PACKAGE.
 fetch() {
@@ -83,6 +56,42 @@ build_freetype() {
   cmake --build "$work/freetype/build-em" -j "$jobs"
   cmake --install "$work/freetype/build-em"
 }
+recipes=(build_zlib build_libpng1.6 build_libjpeg-turbo build_freetype)
+
+# The source version apt would fetch for each package.
+versions=$(apt-get source --print-uris -qq "${packages[@]}" 2>/dev/null | awk '{ print $2 }' | grep '\.dsc$' || true)
+if [ "$(echo "$versions" | grep -c .)" -ne ${#packages[@]} ]; then
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  say "Lese die Liste der Quellpakete neu ein"
+  $sudo apt-get update -qq
+  versions=$(apt-get source --print-uris -qq "${packages[@]}" | awk '{ print $2 }' | grep '\.dsc$')
+fi
+versions=$(echo "$versions" | sed 's/\.dsc$//' | sort)
+emver=$(emcc --version | head -n 1)
+# The recipes above are part of the key: a changed recipe builds anew.
+key=$( { echo "$versions"; echo "$emver"; declare -f fetch ecmake "${recipes[@]}"; } | sha256sum | cut -c1-16)
+prefix=$cache/deps-$key
+if [ -f "$prefix/VERSIONS" ]; then
+  echo "$prefix"
+  exit 0
+fi
+# One build at a time; a second caller waits and then finds the prefix complete.
+mkdir -p "$cache"
+exec 9>"$cache/lock"
+flock 9
+if [ -f "$prefix/VERSIONS" ]; then
+  echo "$prefix"
+  exit 0
+fi
+
+say "Baue die Bibliotheken für den Browser ($(echo $versions)) nach $prefix"
+export NODE_PATH=/usr/share/nodejs
+emulator="-DCMAKE_CROSSCOMPILING_EMULATOR=$(command -v node);--no-experimental-fetch"
+work=$cache/work-$key
+rm -rf "$work" "$prefix.tmp"
+mkdir -p "$work" "$prefix.tmp/include" "$prefix.tmp/lib"
+stage=$prefix.tmp
 
 for p in "${packages[@]}"; do
   log=$work/$p.log

@@ -23,6 +23,9 @@ jobs=$(nproc 2>/dev/null || echo 2)
 export NODE_PATH=/usr/share/nodejs
 start=$(date +%s%N)
 mkdir -p build-web
+# One build of build-web at a time (a second run waits for the first).
+exec 9>build-web/.lock
+flock 9
 emcmake cmake -S . -B build-web -G Ninja -DMETALLO_WEB=ON -DCMAKE_BUILD_TYPE=Release \
   -DMETALLO_WEB_DEPS="$deps" "-DCMAKE_CROSSCOMPILING_EMULATOR=$(command -v node);--no-experimental-fetch" \
   >build-web/configure.log 2>&1 || { cat build-web/configure.log >&2; exit 1; }
@@ -35,6 +38,8 @@ printf 'Browser-Version gebaut in %d.%d s:\n' $((ms / 1000)) $((ms % 1000 / 100)
 printf '  %-34s %9d Bytes (gzip: %d)\n' "$wasm" "$(stat -c %s "$wasm")" "$(gzip -9c "$wasm" | wc -c)"
 printf '  %-34s %9d Bytes\n' "$site/metallographie.js" "$(stat -c %s "$site/metallographie.js")"
 printf '  %-34s %9d Bytes\n' build-web/metallographie.html "$(stat -c %s build-web/metallographie.html)"
+
+exec 9>&-
 
 if [ $serve -eq 1 ]; then
   port=${METALLO_WEB_PORT:-8080}
