@@ -22,13 +22,18 @@ stale=0
 for f in "$site/index.html" "$site/metallographie.js" "$site/metallographie.wasm" build-web/metallographie.html; do
   [ -f "$f" ] || stale=1
 done
+# A build that changed nothing leaves the .wasm as it was: the stamp says when it last ran.
+stamp=build-web/.web-test-built
+newest=$site/metallographie.wasm
+[ -f "$stamp" ] && [ "$stamp" -nt "$newest" ] && newest=$stamp
 if [ $stale -eq 0 ] && [ -n "$(find ui frame chapters app web assets tools/embedgen cmake CMakeLists.txt \
-     scripts/web.sh scripts/web-deps.sh -newer "$site/metallographie.wasm" -type f -print -quit 2>/dev/null)" ]; then
+     scripts/web.sh scripts/web-deps.sh -newer "$newest" -type f -print -quit 2>/dev/null)" ]; then
   stale=1
 fi
 if [ $stale -eq 1 ]; then
   echo "== build (browser)"
   ./scripts/web.sh
+  touch "$stamp"
 fi
 
 native=${METALLO_NATIVE:-}

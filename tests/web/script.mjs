@@ -7,7 +7,7 @@
 import { execFileSync } from 'node:child_process';
 import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { join } from 'node:path';
+import { join, resolve } from 'node:path';
 import { Report, ROOT, options, withSite } from './common.mjs';
 import { decodeDataUrl, decodePng, firstDifference } from './png.mjs';
 import { Program } from './mg.mjs';
@@ -39,7 +39,7 @@ capture screen screen.png
 const CAPTURES = ['rings.png', 'raster.png', 'overview.png', 'screen.png'];
 
 const opt = options();
-const native = opt.native || process.env.METALLO_NATIVE || join(ROOT, 'build', 'desktop', 'metallographie');
+const native = resolve(opt.native || process.env.METALLO_NATIVE || join(ROOT, 'build', 'desktop', 'metallographie'));
 const report = new Report('script interface against the native program');
 if (!existsSync(native)) {
     report.fail(`no native program at ${native} (build it, or give --native PATH)`);
@@ -58,8 +58,9 @@ function runNative(screen) {
                 stdio: ['ignore', 'pipe', 'inherit'],
             });
         } catch (e) {
+            if (e.status === null || e.status === undefined) throw new Error(`${native} did not run: ${e.message}`);
             status = e.status;
-            output = e.stdout;
+            output = e.stdout || '';
         }
         const captures = {};
         for (const name of CAPTURES) if (existsSync(join(dir, name))) captures[name] = decodePng(readFileSync(join(dir, name)));
