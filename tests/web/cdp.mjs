@@ -181,8 +181,8 @@ export class Session {
         return this.eval(`(${fn.toString()})(...${JSON.stringify(args)})`);
     }
 
-    async setViewport(width, height) {
-        await this.send('Emulation.setDeviceMetricsOverride', { width, height, deviceScaleFactor: 1, mobile: false });
+    async setViewport(width, height, deviceScaleFactor = 1) {
+        await this.send('Emulation.setDeviceMetricsOverride', { width, height, deviceScaleFactor, mobile: false });
     }
 
     // Loads url and waits for its load event.

@@ -188,6 +188,30 @@ await withSite(async (browser, siteUrl) => {
         if (popups) throw new StepError('a click on the disabled window\'s menu opened a pop-up');
     });
 
+    // Clicks reach the pixel they aim at: just inside and just outside each edge of the
+    // upper picture of a two-picture window (it opens the first picture page), also on a
+    // display with two device pixels per CSS pixel.
+    await step('clicks at the edges of a picture', async () => {
+        const probes = [[399, 150, false], [400, 150, true], [719, 150, true], [720, 150, false],
+            [500, 49, false], [500, 50, true], [500, 249, true], [500, 250, false]];
+        const wrong = [];
+        for (const scale of [1, 2]) {
+            await page.setViewport(W, H, scale);
+            for (const [x, y, opens] of probes) {
+                await mg.open(`${siteUrl}index.html?screen=${SCREEN}&clock=manual`);
+                const r = await mg.script('menu TFormHaupt Programmstarten1\nmenu TFormMetallo KorrosionimunlegiertenStahl1');
+                if (r.status !== 0 || r.output) throw new StepError(`opening TFormMakroSt1: ${JSON.stringify(r)}`);
+                await mg.clickClient('TFormMakroSt1', x, y);
+                const page2 = await mg.formState('TFormMakroSt2');
+                // A window never shown has no section yet.
+                const shown = !!page2 && !page2.hidden;
+                if (shown !== opens) wrong.push(`${x},${y} ${opens ? 'opens nothing' : 'opens the page'} at ${scale}x`);
+            }
+        }
+        await page.setViewport(W, H);
+        if (wrong.length) throw new StepError(`clicks on TFormMakroSt1's Image1 (400,50)-(720,250): ${wrong.join('; ')}`);
+    });
+
     report.check(page.errors.length === 0, `the page reported: ${page.errors.join(' | ')}`);
     await page.close();
 
