@@ -52,14 +52,14 @@ command -v node >/dev/null || { echo "node fehlt (scripts/setup.sh --web install
 
 failed=()
 echo "== browser: reference pictures"
-node tests/web/reference.mjs || failed+=(reference)
+timeout 900 node tests/web/reference.mjs || failed+=(reference)
 echo "== browser: script interface against the native program"
-node tests/web/script.mjs --native "$native" || failed+=(script)
+timeout 300 node tests/web/script.mjs --native "$native" || failed+=(script)
 echo "== browser: live clock"
-node tests/web/live.mjs || failed+=(live)
+timeout 300 node tests/web/live.mjs || failed+=(live)
 if [ $bench -eq 1 ]; then
   echo "== browser: benchmarks"
-  node tests/web/bench.mjs || true
+  timeout 300 node tests/web/bench.mjs || true
 fi
 
 echo "== browser tests took $(( $(date +%s) - start )) s"

@@ -1,10 +1,10 @@
 // The page's script interface against the native program: the same script run through
 // window.metallographie.script on a manual-clock page and by
 // `metallographie --headless --screen WxH --script FILE` must print the same text, end
-// with the same status and capture the same pixels.
+// with the same status and capture the same pixels; a wrong script is refused alike.
 //
 //   node tests/web/script.mjs [--native build/desktop/metallographie]
-import { execFileSync } from 'node:child_process';
+import { spawnSync } from 'node:child_process';
 import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
@@ -37,6 +37,10 @@ capture TFormMetallo overview.png
 capture screen screen.png
 `;
 const CAPTURES = ['rings.png', 'raster.png', 'overview.png', 'screen.png'];
+// A script with a wrong line runs nothing and says which line.
+const WRONG = `print TFormHaupt
+menu TFormHaupt KeinSolcherPunkt1
+`;
 
 const opt = options();
 const native = resolve(opt.native || process.env.METALLO_NATIVE || join(ROOT, 'build', 'desktop', 'metallographie'));
@@ -47,24 +51,17 @@ if (!existsSync(native)) {
     process.exit();
 }
 
-function runNative(screen) {
+function runNative(screen, script) {
     const dir = mkdtempSync(join(tmpdir(), 'mg-native-'));
     try {
-        writeFileSync(join(dir, 'script.txt'), SCRIPT);
-        let status = 0, output;
-        try {
-            output = execFileSync(native, ['--headless', '--screen', screen, '--script', 'script.txt'], {
-                cwd: dir, encoding: 'utf8', env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' },
-                stdio: ['ignore', 'pipe', 'inherit'],
-            });
-        } catch (e) {
-            if (e.status === null || e.status === undefined) throw new Error(`${native} did not run: ${e.message}`);
-            status = e.status;
-            output = e.stdout || '';
-        }
+        writeFileSync(join(dir, 'script.txt'), script);
+        const r = spawnSync(native, ['--headless', '--screen', screen, '--script', 'script.txt'], {
+            cwd: dir, encoding: 'utf8', env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' }, timeout: 120000,
+        });
+        if (r.status === null) throw new Error(`${native} did not run to its end: ${r.error || r.signal}`);
         const captures = {};
         for (const name of CAPTURES) if (existsSync(join(dir, name))) captures[name] = decodePng(readFileSync(join(dir, name)));
-        return { status, output, captures, hidden: existsSync(join(dir, 'hidden.png')) };
+        return { status: r.status, output: r.stdout, error: r.stderr, captures };
     } finally {
         rmSync(dir, { recursive: true, force: true });
     }
@@ -81,7 +78,7 @@ await withSite(async (browser, siteUrl) => {
     const page = await browser.newPage();
     const mg = new Program(page);
     for (const screen of ['800x600', '1024x768']) {
-        const want = runNative(screen);
+        const want = runNative(screen, SCRIPT);
         report.check(want.status === 0 && want.output.includes('TFormREMRaster') && Object.keys(want.captures).length === CAPTURES.length,
             `${screen}: the native run itself is not as expected (status ${want.status}, ` +
             `captures ${Object.keys(want.captures).join(' ')})`);
@@ -108,6 +105,16 @@ await withSite(async (browser, siteUrl) => {
             report.check(!d, `${screen}: capture ${name} differs from the native one: ` + (d && (d.size ||
                 `${d.count} pixels, the first at ${d.x},${d.y}: native #${d.a}, page #${d.b}`)));
         }
+        const wrongWant = runNative(screen, WRONG);
+        const wrongGot = await mg.script(WRONG);
+        report.check(wrongWant.status === 2 && wrongWant.output === '' && /^line 2: /.test(wrongWant.error),
+            `${screen}: the native program on a wrong script: status ${wrongWant.status}, ${JSON.stringify(wrongWant.error)}`);
+        report.check(wrongGot.status === wrongWant.status && wrongGot.output === wrongWant.output,
+            `${screen}: a wrong script: status ${wrongGot.status}, output ${JSON.stringify(wrongGot.output)}; ` +
+            `native ${wrongWant.status}, ${JSON.stringify(wrongWant.output)}`);
+        if (wrongGot.error !== undefined)
+            report.check(wrongGot.error === wrongWant.error, `${screen}: a wrong script's message ${JSON.stringify(wrongGot.error)}, ` +
+                `native ${JSON.stringify(wrongWant.error)}`);
         report.check(page.errors.length === 0, `${screen}: the page reported ${page.errors.join(' | ')}`);
         page.errors.length = 0;
     }
