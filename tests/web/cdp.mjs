@@ -8,6 +8,16 @@ import { join } from 'node:path';
 
 export const CHROMIUM = process.env.CHROMIUM || '/usr/bin/chromium';
 
+// Browsers still running when the test ends, however it ends, go with it.
+const running = new Set();
+process.on('exit', () => {
+    for (const b of running) {
+        b.proc.kill('SIGKILL');
+        rmSync(b.profile, { recursive: true, force: true });
+    }
+});
+for (const signal of ['SIGINT', 'SIGTERM']) process.on(signal, () => process.exit(128 + (signal === 'SIGINT' ? 2 : 15)));
+
 export class Browser {
     static async launch({ windowSize = '1280,1024', extraArgs = [] } = {}) {
         const profile = mkdtempSync(join(tmpdir(), 'mg-chromium-'));
@@ -23,6 +33,7 @@ export class Browser {
         ];
         const proc = spawn(CHROMIUM, args, { stdio: ['ignore', 'ignore', 'pipe', 'pipe', 'pipe'] });
         const browser = new Browser(proc, profile);
+        running.add(browser);
         await browser.send('Target.setDiscoverTargets', { discover: true });
         return browser;
     }
@@ -51,6 +62,7 @@ export class Browser {
         });
         proc.on('exit', (code, signal) => {
             this.closed = true;
+            running.delete(this);
             const why = new Error(`Chromium ended (${signal || code}); its last words:\n${this.stderr.slice(-2000)}`);
             for (const { reject } of this.pending.values()) reject(why);
             this.pending.clear();
