@@ -104,7 +104,7 @@ await withSite(async (browser, siteUrl) => {
         console.log(`title animation: last picture after ${Math.round(live)} ms on the live clock, ${nominal} ms on the manual one`);
         // A few frames either way is fine; a clock that runs slow or fast, or catches up
         // in a burst, is not.
-        const slack = Math.max(100, nominal * 0.1);
+        const slack = Math.max(150, nominal * 0.1);
         if (Math.abs(live - nominal) > slack)
             throw new StepError(`the title animation took ${Math.round(live)} ms, nominal ${nominal} ms (± ${Math.round(slack)} ms)`);
     });
