@@ -31,3 +31,29 @@ find_package(ZLIB REQUIRED)
 # -O2 as the link's optimisation (-O3 gives a larger .wasm and no faster start).
 set(CMAKE_C_FLAGS_RELEASE "-O2 -DNDEBUG")
 set(CMAKE_CXX_FLAGS_RELEASE "-O2 -DNDEBUG")
+
+# The two faces as subsets: Latin (with the extensions), Greek, punctuation, currency,
+# letterlike symbols, arrows and mathematical operators, every glyph with its hinting
+# instructions, so text comes out as with the whole faces; the .wasm is 580 KB smaller.
+# ui/ embeds them from METALLO_FONT_DIR.
+find_program(METALLO_PYFTSUBSET pyftsubset REQUIRED)
+set(METALLO_FONT_SOURCE_DIR "/usr/share/fonts/truetype/liberation2" CACHE PATH "Liberation fonts to subset")
+set(font_ranges "U+0000-024F,U+0370-03FF,U+2000-206F,U+20A0-20CF,U+2100-22FF")
+string(SHA256 font_key "${font_ranges}")
+string(SUBSTRING "${font_key}" 0 12 font_key)
+set(METALLO_FONT_DIR ${CMAKE_BINARY_DIR}/fonts-${font_key})
+foreach(face LiberationSans-Regular.ttf LiberationSans-Bold.ttf)
+  set(src ${METALLO_FONT_SOURCE_DIR}/${face})
+  set(dst ${METALLO_FONT_DIR}/${face})
+  if(NOT EXISTS ${dst} OR ${src} IS_NEWER_THAN ${dst})
+    file(MAKE_DIRECTORY ${METALLO_FONT_DIR})
+    execute_process(
+      COMMAND ${METALLO_PYFTSUBSET} ${src} --unicodes=${font_ranges} --notdef-outline --glyph-names
+              --name-IDs=* --name-languages=* --legacy-kern --layout-features=* --output-file=${dst}.tmp
+      RESULT_VARIABLE failed ERROR_VARIABLE errors)
+    if(failed)
+      message(FATAL_ERROR "pyftsubset ${src}: ${errors}")
+    endif()
+    file(RENAME ${dst}.tmp ${dst})
+  endif()
+endforeach()
