@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <sys/stat.h>
 
 #include "app/CommandLine.h"
 #include "app/OpenPath.h"
@@ -45,6 +46,9 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE const char* mg_start(int w, int h, int manualClock, const char* open) {
     Running& r = running();
     if (r.program) return answer("");
+    // The page's file system starts with a umask that leaves written files unreadable;
+    // the script's pictures are read back from it.
+    umask(022);
     w = std::clamp(w, app::kMinScreenWidth, app::kMaxScreenWidth);
     h = std::clamp(h, app::kMinScreenHeight, app::kMaxScreenHeight);
     r.application = std::make_unique<ui::Application>(w, h);

@@ -122,6 +122,7 @@
     canvas.addEventListener('click', (e) => {
       const [x, y] = clientPoint(w, e);
       closePopups();
+      if (document.activeElement && document.activeElement.blur) document.activeElement.blur();
       deliver(() => Module._mg_click(id, x, y));
     });
     canvas.addEventListener('mousemove', (e) => {
@@ -357,6 +358,8 @@
     }
     if (el.getAttribute('aria-disabled') === 'true') return;
     closePopups();
+    // Choosing an item leaves the menu: the keyboard belongs to the window again.
+    if (document.activeElement && document.activeElement.blur) document.activeElement.blur();
     deliver(() => Module._mg_menu(win.id, item.index));
   }
 
