@@ -120,6 +120,6 @@ done
 rm -rf "$prefix"
 mv "$stage" "$prefix"
 rm -rf "$work"
-# Older prefixes (other versions) are of no further use.
-find "$cache" -mindepth 1 -maxdepth 1 -name 'deps-*' ! -name "deps-$key" -exec rm -rf {} +
+# Older prefixes (other versions) and what failed builds left are of no further use.
+find "$cache" -mindepth 1 -maxdepth 1 \( -name 'deps-*' -o -name 'work-*' \) ! -name "deps-$key" -exec rm -rf {} +
 echo "$prefix"
