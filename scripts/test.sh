@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: once in an optimised build, once under
-# AddressSanitizer and UndefinedBehaviorSanitizer (a second build directory).
+# AddressSanitizer and UndefinedBehaviorSanitizer (a second build directory), and the
+# browser version in headless Chromium (build-web/).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
@@ -20,3 +21,6 @@ cmake --build build-asan -j "$jobs"
 echo "== tests under the sanitizers"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+echo "== browser version: build and tests in headless Chromium"
+METALLO_NATIVE=build/desktop/metallographie ./scripts/web-test.sh

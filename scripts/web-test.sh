@@ -47,8 +47,8 @@ if [ -z "$native" ]; then
   native=build/desktop/metallographie
 fi
 
-command -v node >/dev/null || { echo "node fehlt (scripts/setup.sh --web installiert es)" >&2; exit 1; }
-[ -x "${CHROMIUM:-/usr/bin/chromium}" ] || { echo "chromium fehlt (scripts/setup.sh --web installiert es)" >&2; exit 1; }
+command -v node >/dev/null || { echo "node fehlt (scripts/setup.sh installiert es)" >&2; exit 1; }
+[ -x "${CHROMIUM:-/usr/bin/chromium}" ] || { echo "chromium fehlt (scripts/setup.sh installiert es)" >&2; exit 1; }
 
 failed=()
 echo "== browser: reference pictures"
