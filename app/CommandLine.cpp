@@ -1,6 +1,9 @@
 #include "app/CommandLine.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <charconv>
+#include <cstring>
 
 namespace app {
 
@@ -94,14 +97,109 @@ Options parseCommandLine(const std::vector<std::string>& args) {
     return o;
 }
 
-std::string shortened(std::string_view input) {
-    size_t end = 0;
-    for (size_t chars = 0; end < input.size() && chars < kQuotedLength; ++chars) {
-        ++end;
-        while (end < input.size() && (static_cast<unsigned char>(input[end]) & 0xC0) == 0x80) ++end;
+namespace {
+// The length of the well-formed UTF-8 character at `at` (its code point in `cp`), or 0
+// when the bytes there are not one (a stray continuation byte, an overlong form, a
+// surrogate, beyond U+10FFFF, cut short).
+size_t utf8Char(std::string_view s, size_t at, char32_t& cp) {
+    const auto byte = [&](size_t i) { return static_cast<unsigned char>(s[i]); };
+    const unsigned char b = byte(at);
+    if (b < 0x80) {
+        cp = b;
+        return 1;
     }
-    if (end >= input.size()) return std::string(input);
-    return std::string(input.substr(0, end)) + "…";
+    size_t n = 0;
+    unsigned char lo = 0x80, hi = 0xBF;  // the range of the second byte
+    if (b >= 0xC2 && b <= 0xDF) n = 2;
+    else if (b >= 0xE0 && b <= 0xEF) n = 3, lo = b == 0xE0 ? 0xA0 : 0x80, hi = b == 0xED ? 0x9F : 0xBF;
+    else if (b >= 0xF0 && b <= 0xF4) n = 4, lo = b == 0xF0 ? 0x90 : 0x80, hi = b == 0xF4 ? 0x8F : 0xBF;
+    else return 0;
+    if (at + n > s.size() || byte(at + 1) < lo || byte(at + 1) > hi) return 0;
+    cp = b & (0xFF >> (n + 1));
+    for (size_t i = 1; i < n; ++i) {
+        if ((byte(at + i) & 0xC0) != 0x80) return 0;
+        cp = cp << 6 | (byte(at + i) & 0x3F);
+    }
+    return n;
+}
+
+// Characters a terminal would act on instead of showing them: control characters (C0,
+// DEL, C1), line and paragraph separators, the overrides of the writing direction.
+bool printable(char32_t cp) {
+    return !(cp < 0x20 || (cp >= 0x7F && cp <= 0x9F) || cp == 0x2028 || cp == 0x2029 ||
+             (cp >= 0x202A && cp <= 0x202E) || (cp >= 0x2066 && cp <= 0x2069));
+}
+
+void escapeByte(std::string& out, unsigned char b) {
+    static const char kHex[] = "0123456789abcdef";
+    switch (b) {
+        case '\n': out += "\\n"; return;
+        case '\r': out += "\\r"; return;
+        case '\t': out += "\\t"; return;
+        default: out += {'\\', 'x', kHex[b >> 4], kHex[b & 0xF]};
+    }
+}
+}  // namespace
+
+std::string shortened(std::string_view input) {
+    std::string out;
+    size_t at = 0;
+    for (size_t chars = 0; at < input.size() && chars < kQuotedLength; ++chars) {
+        char32_t cp = 0;
+        const size_t n = utf8Char(input, at, cp);
+        if (n > 0 && printable(cp)) {
+            out.append(input.substr(at, n));
+        } else {
+            // A byte that is no character, or every byte of one that must not reach the terminal.
+            for (size_t i = 0; i < std::max<size_t>(n, 1); ++i)
+                escapeByte(out, static_cast<unsigned char>(input[at + i]));
+        }
+        at += std::max<size_t>(n, 1);
+    }
+    if (at < input.size()) out += "…";
+    return out;
+}
+
+std::string writeErrorGerman(int error) {
+    switch (error) {
+        case ENOENT: return "den Ordner gibt es nicht";
+        case ENOTDIR: return "ein Teil des Pfads ist kein Ordner";
+        case EACCES:
+        case EPERM: return "keine Schreibberechtigung";
+        case ENAMETOOLONG: return "der Name ist zu lang";
+        case ENOSPC:
+        case EDQUOT: return "kein Platz mehr";
+        case EROFS: return "das Dateisystem ist schreibgeschützt";
+        case EISDIR: return "das ist ein Ordner";
+        case EEXIST: return "dort gibt es schon etwas anderes";
+        case ELOOP: return "zu viele symbolische Verweise";
+        case EBADF: return "nicht geöffnet";
+        case EPIPE: return "niemand liest mehr";
+        case EFBIG: return "die Datei würde zu groß";
+        case EIO: return "Ein-/Ausgabefehler";
+        default: return "Systemfehler " + std::to_string(error) + " (" + std::strerror(error) + ")";
+    }
+}
+
+std::string writeErrorEnglish(int error) {
+    switch (error) {
+        case ENOENT: return "no such folder";
+        case ENOTDIR: return "a part of the path is not a folder";
+        case EACCES:
+        case EPERM: return "no permission";
+        case ENAMETOOLONG: return "the name is too long";
+        case ENOSPC:
+        case EDQUOT: return "no room left";
+        case EROFS: return "read-only file system";
+        case EISDIR: return "it is a folder";
+        case EEXIST: return "something else has that name";
+        case ELOOP: return "too many symbolic links";
+        case EBADF: return "not open";
+        case EPIPE: return "nobody reads it any more";
+        case EFBIG: return "the file would be too large";
+        case EIO: return "input/output error";
+        default: return "system error " + std::to_string(error) + " (" + std::strerror(error) + ")";
+    }
 }
 
 Options parseCommandLine(int argc, char** argv) {

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "app/CommandLine.h"
+
 #if defined(__linux__) || defined(__FreeBSD__)
 #include <dlfcn.h>
 #define METALLO_X11_DESKTOP 1
@@ -71,7 +73,7 @@ DisplayCheck::DisplayCheck() {
     if (!xcb.usable()) return;
     connection_ = xcb.connect(x11.c_str(), nullptr);
     if (!connection_ || xcb.hasError(connection_) != 0)
-        problem_ = "metallographie: keine Verbindung zur Anzeige " + x11 + " (DISPLAY)" + hint;
+        problem_ = "metallographie: keine Verbindung zur Anzeige " + app::shortened(x11) + " (DISPLAY)" + hint;
 #endif
 }
 
