@@ -34,19 +34,19 @@ bool toInt(const std::string& s, Int& v) {
     return ec == std::errc() && p == s.data() + s.size();
 }
 
-const char* whyNotWritten(ui::PngWrite r) {
+std::string whyNotWritten(ui::PngWrite r, int error) {
     switch (r) {
         case ui::PngWrite::NotAFile: return "it exists and is not a regular file";
         case ui::PngWrite::BrokenLink: return "it is a symbolic link to nothing";
-        default: return "no such folder, no permission or no room";
+        default: return writeErrorEnglish(error);
     }
 }
 
-const char* warumNicht(ui::PngWrite r) {
+std::string warumNicht(ui::PngWrite r, int error) {
     switch (r) {
         case ui::PngWrite::NotAFile: return "es gibt dort schon etwas anderes als eine Datei";
         case ui::PngWrite::BrokenLink: return "ein symbolischer Verweis, der ins Leere zeigt";
-        default: return "kein Ordner, keine Schreibberechtigung oder kein Platz";
+        default: return writeErrorGerman(error);
     }
 }
 
@@ -158,8 +158,10 @@ int runScript(ui::Application& app, HeadlessBackend& backend, const std::string&
             }
             const ui::raster::Bitmap b =
                 w[1] == "screen" ? backend.captureScreen() : backend.captureForm(*app.findForm(w[1]));
-            if (const ui::PngWrite r = ui::writePng(b, w[2]); r != ui::PngWrite::Written) {
-                err << "line " << c.line << ": cannot write " << shortened(w[2]) << ": " << whyNotWritten(r) << "\n";
+            int error = 0;
+            if (const ui::PngWrite r = ui::writePng(b, w[2], &error); r != ui::PngWrite::Written) {
+                err << "line " << c.line << ": cannot write " << shortened(w[2]) << ": " << whyNotWritten(r, error)
+                    << "\n";
                 return 1;
             }
         } else if (cmd == "print") {
@@ -173,15 +175,18 @@ int runScript(ui::Application& app, HeadlessBackend& backend, const std::string&
                 for (const ui::MenuItem* i : f.menu()->allItems())
                     out << i->name() << "\t" << i->caption() << "\t" << i->visible() << "\t" << i->enabled() << "\n";
         }
+        // Output that cannot be written ends the run: nothing after it would reach anyone.
+        if (!out.flush()) return 1;
     }
-    return 0;
+    return out.flush() ? 0 : 1;
 }
 
 int exportWindows(ui::Application& app, HeadlessBackend& backend, const std::string& dir, std::ostream& err) {
-    std::error_code ec;
+    std::error_code ec, probe;
     std::filesystem::create_directories(dir, ec);
-    if (!std::filesystem::is_directory(dir, ec)) {
-        err << "metallographie: der Ordner " << shortened(dir) << " lässt sich nicht anlegen\n";
+    if (!std::filesystem::is_directory(dir, probe)) {
+        err << "metallographie: der Ordner " << shortened(dir) << " lässt sich nicht anlegen"
+            << (ec ? ": " + writeErrorGerman(ec.value()) : std::string()) << "\n";
         return 1;
     }
     for (ui::Form* f : app.forms()) {
@@ -191,8 +196,10 @@ int exportWindows(ui::Application& app, HeadlessBackend& backend, const std::str
             app.flush();
         }
         const std::string path = (std::filesystem::path(dir) / (f->className() + ".png")).string();
-        if (const ui::PngWrite r = ui::writePng(backend.captureForm(*f), path); r != ui::PngWrite::Written) {
-            err << "metallographie: " << shortened(path) << " lässt sich nicht schreiben: " << warumNicht(r) << "\n";
+        int error = 0;
+        if (const ui::PngWrite r = ui::writePng(backend.captureForm(*f), path, &error); r != ui::PngWrite::Written) {
+            err << "metallographie: " << shortened(path) << " lässt sich nicht schreiben: " << warumNicht(r, error)
+                << "\n";
             return 1;
         }
         if (!wasVisible) f->Close();

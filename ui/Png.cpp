@@ -1,8 +1,11 @@
 #include "ui/Png.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -13,14 +16,23 @@ namespace ui {
 
 namespace {
 
-// Encodes the bitmap into an open file; false when libpng or the file reports an error.
-bool encode(const raster::Bitmap& b, FILE* f) {
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+// libpng reports its errors here instead of on the standard error output; the caller
+// says what went wrong (errno tells why a write failed).
+[[noreturn]] void stopEncoding(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+void ignoreWarning(png_structp, png_const_charp) {}
+
+// Encodes the bitmap into an open file; false (and why in `error`) when libpng or the
+// file reports an error.
+bool encode(const raster::Bitmap& b, FILE* f, int& error) {
+    errno = 0;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, stopEncoding, ignoreWarning);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     std::vector<unsigned char> row(static_cast<size_t>(b.width) * 3);
     volatile bool ok = png && info;
-    if (ok && setjmp(png_jmpbuf(png))) ok = false;
-    else if (ok) {
+    if (ok && setjmp(png_jmpbuf(png))) {
+        ok = false;
+        error = errno;
+    } else if (ok) {
         png_init_io(png, f);
         png_set_IHDR(png, info, static_cast<png_uint_32>(b.width), static_cast<png_uint_32>(b.height), 8,
                      PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
@@ -36,9 +48,16 @@ bool encode(const raster::Bitmap& b, FILE* f) {
             png_write_row(png, row.data());
         }
         png_write_end(png, nullptr);
+    } else {
+        error = ENOMEM;
     }
     png_destroy_write_struct(png ? &png : nullptr, info ? &info : nullptr);
-    return ok && std::fflush(f) == 0 && !std::ferror(f);
+    if (ok && (std::fflush(f) != 0 || std::ferror(f))) {
+        ok = false;
+        error = errno;
+    }
+    if (!ok && error == 0) error = EIO;
+    return ok;
 }
 
 mode_t creationMode() {
@@ -47,10 +66,32 @@ mode_t creationMode() {
     return 0666 & ~mask;
 }
 
+// Creates a new, empty file in the folder `dir` under a short name of its own (unique in
+// the folder, whatever the length of the name it will replace); -1 and errno on failure.
+int createTemporary(int dir, std::string& name) {
+    static std::mt19937_64 random(std::random_device{}() ^ static_cast<uint64_t>(getpid()) << 32 ^
+                                  static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = ".metallo-";
+        for (int i = 0; i < 10; ++i) name += kLetters[random() % (sizeof kLetters - 1)];
+        const int fd = openat(dir, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
 }  // namespace
 
-PngWrite writePng(const raster::Bitmap& b, const std::string& path) {
-    if (b.width <= 0 || b.height <= 0 || path.empty()) return PngWrite::Failed;
+PngWrite writePng(const raster::Bitmap& b, const std::string& path, int* error) {
+    int ignored = 0;
+    int& why = error ? *error : ignored;
+    why = 0;
+    auto failed = [&why](int e) {
+        why = e;
+        return PngWrite::Failed;
+    };
+    if (b.width <= 0 || b.height <= 0 || path.empty()) return failed(EINVAL);
     // The file that is really written: the name itself, or what its links lead to.
     std::string target = path;
     mode_t mode = creationMode();
@@ -66,19 +107,47 @@ PngWrite writePng(const raster::Bitmap& b, const std::string& path) {
         if (!S_ISREG(st.st_mode)) return PngWrite::NotAFile;
         mode = st.st_mode & 07777;
     } else if (errno != ENOENT) {
-        return PngWrite::Failed;
+        return failed(errno);
     }
-    std::string temp = target + ".part-XXXXXX";
-    const int fd = mkstemp(temp.data());
-    if (fd < 0) return PngWrite::Failed;
+    // The picture is written beside the target, in the same folder, and renamed over it.
+    const size_t slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : target.substr(0, slash);
+    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+    if (name.empty()) return failed(EISDIR);
+#ifdef O_PATH
+    const int dir = open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+#else
+    const int dir = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+#endif
+    if (dir < 0) return failed(errno);
+    std::string temp;
+    const int fd = createTemporary(dir, temp);
+    if (fd < 0) {
+        const int e = errno;
+        close(dir);
+        return failed(e);
+    }
     fchmod(fd, mode);
+    int e = 0;
     FILE* f = fdopen(fd, "wb");
-    bool ok = f && encode(b, f);
-    if (f) ok = (std::fclose(f) == 0) && ok;
-    else close(fd);
-    if (ok) ok = std::rename(temp.c_str(), target.c_str()) == 0;
-    if (!ok) std::remove(temp.c_str());
-    return ok ? PngWrite::Written : PngWrite::Failed;
+    bool ok = f != nullptr;
+    if (!ok) {
+        e = errno;
+        close(fd);
+    } else {
+        ok = encode(b, f, e);
+        if (std::fclose(f) != 0 && ok) {
+            ok = false;
+            e = errno;
+        }
+    }
+    if (ok && renameat(dir, temp.c_str(), dir, name.c_str()) != 0) {
+        ok = false;
+        e = errno;
+    }
+    if (!ok) unlinkat(dir, temp.c_str(), 0);
+    close(dir);
+    return ok ? PngWrite::Written : failed(e);
 }
 
 raster::Bitmap loadPng(const std::string& path) {
