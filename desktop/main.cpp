@@ -5,6 +5,8 @@
 #include <QScreen>
 #include <QStringList>
 #include <QtGlobal>
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -36,9 +38,10 @@ QStringList held;
 
 void holdBack(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (type == QtFatalMsg) {
-        const QString platform = QString::fromLocal8Bit(qgetenv("QT_QPA_PLATFORM")).section(QLatin1Char(':'), 0, 0);
+        std::string platform = qgetenv("QT_QPA_PLATFORM").toStdString();
+        platform.resize(std::min(platform.size(), platform.find(':')));
         printLine(stderr, "metallographie: die Anzeige lässt sich nicht öffnen (Qt-Plattform " +
-                              (platform.isEmpty() ? std::string("der Sitzung") : "\"" + platform.toStdString() + "\"") +
+                              (platform.empty() ? std::string("der Sitzung") : "\"" + app::shortened(platform) + "\"") +
                               " startet nicht); --export ORDNER arbeitet ohne Anzeige");
         std::fflush(stderr);
         std::_Exit(1);
@@ -54,6 +57,12 @@ int main(int argc, char** argv) {
         case app::Options::Mode::Help:
         case app::Options::Mode::Version:
             printLine(stdout, options.message);
+            if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+                const int error = errno;
+                printLine(stderr, "metallographie: die Standardausgabe lässt sich nicht schreiben: " +
+                                      app::writeErrorGerman(error));
+                return 1;
+            }
             return options.status;
         case app::Options::Mode::Error:
             printLine(stderr, options.message);

@@ -1,5 +1,6 @@
-// The built program given bad things: scripts that cannot be read, capture targets that
-// are not files, Qt platforms that cannot start.
+// The built program given bad things: scripts that cannot be read or never end, capture
+// targets that are not files or have long names, raw bytes to quote, standard output that
+// fails, Qt platforms that cannot start.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -108,7 +109,8 @@ TEST(Hardening, CaptureAndExportReplaceOnlyRegularFilesAndWriteThroughLinks) {
     }
     EXPECT_FALSE(QFileInfo(fifo).isFile());
     EXPECT_TRUE(QFileInfo(dir.filePath("folder.png")).isDir());
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size(), 3)
+    const auto everything = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden;
+    EXPECT_EQ(QDir(dir.path()).entryList(everything).size(), 3)
         << "a temporary file was left behind";
 
     // A link is written through to its file and stays a link; a link to nothing is refused.
@@ -141,6 +143,88 @@ TEST(Hardening, CaptureAndExportReplaceOnlyRegularFilesAndWriteThroughLinks) {
     EXPECT_EQ(exported.status, 1);
     EXPECT_EQ(lines(exported.err), 1) << exported.err.toStdString();
     EXPECT_FALSE(QFileInfo(out + "/TFormHaupt.png").isFile());
+}
+
+// A shell command line run with the built program as "$M" (for pipes and redirections).
+Outcome runShell(const QString& command) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("M", QStringLiteral(METALLO_BINARY));
+    p.setProcessEnvironment(env);
+    p.start("/bin/sh", {"-c", command});
+    Outcome o;
+    if (!p.waitForFinished(30000)) {
+        p.kill();
+        p.waitForFinished();
+        return o;
+    }
+    o.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
+    o.err = QString::fromUtf8(p.readAllStandardError());
+    return o;
+}
+
+// Where the program meets its input and its output (issue 21).
+TEST(Hardening, EndlessScriptsRawBytesLongNamesAndLostOutput) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    // 1. An endless script used to take all memory: a device that is no terminal is
+    //    refused like a folder, and an endless pipe is read only up to the limit.
+    for (const char* device : {"/dev/zero", "/dev/urandom"}) {
+        const Outcome o = run({"--headless", "--script", device});
+        EXPECT_EQ(o.status, 2) << device << ": " << o.err.toStdString();
+        EXPECT_EQ(lines(o.err), 1) << o.err.toStdString();
+        EXPECT_TRUE(o.err.contains("Gerät")) << o.err.toStdString();
+    }
+    const Outcome endless = runShell("yes 'print TFormHaupt' | \"$M\" --headless");
+    EXPECT_EQ(endless.status, 2) << endless.err.toStdString();
+    EXPECT_EQ(lines(endless.err), 1) << endless.err.toStdString();
+    EXPECT_TRUE(endless.err.contains("4 MiB")) << endless.err.toStdString();
+
+    // 3. What a message quotes shows every byte that is no printable character escaped.
+    const Outcome newline = run({"--screen", "800\nx600"});
+    EXPECT_EQ(newline.status, 2);
+    EXPECT_EQ(lines(newline.err), 1) << newline.err.toStdString();
+    EXPECT_TRUE(newline.err.contains("'800\\nx600'")) << newline.err.toStdString();
+    const Outcome escape = run({"--screen", "\x1b[2J"});
+    EXPECT_EQ(escape.status, 2);
+    EXPECT_FALSE(escape.err.contains(QChar(0x1b))) << escape.err.toStdString();
+    EXPECT_TRUE(escape.err.contains("'\\x1b[2J'")) << escape.err.toStdString();
+    const QString raw = dir.filePath("raw.txt");
+    QFile rawFile(raw);
+    ASSERT_TRUE(rawFile.open(QIODevice::WriteOnly));
+    static const char kRawBytes[] = "print TFormHaupt\nfoo\0\x07\xff\xc3(ä\n";
+    rawFile.write(kRawBytes, sizeof kRawBytes - 1);
+    rawFile.close();
+    const Outcome bytes = run({"--headless", "--script", raw});
+    EXPECT_EQ(bytes.status, 2);
+    EXPECT_EQ(bytes.err.toStdString(), "line 2: unknown command 'foo\\x00\\x07\\xff\\xc3(ä'\n");
+
+    // 4. A name as long as the file system allows is written (the temporary name used to
+    //    be longer); a failed write says why.
+    const QString longest = dir.filePath(QString(251, 'x') + ".png");
+    const Outcome written = run({"--headless", "--script", writeScript(dir, "capture TFormHaupt " + longest + "\n")});
+    EXPECT_EQ(written.status, 0) << written.err.toStdString();
+    EXPECT_TRUE(isPng(longest));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(), 3)
+        << "a temporary file was left behind";
+    const QString tooLongName = dir.filePath(QString(252, 'x') + ".png");
+    const Outcome tooLong = run({"--headless", "--script", writeScript(dir, "capture screen " + tooLongName + "\n")});
+    EXPECT_EQ(tooLong.status, 1);
+    EXPECT_EQ(lines(tooLong.err), 1) << tooLong.err.toStdString();
+    EXPECT_TRUE(tooLong.err.endsWith(": the name is too long\n")) << tooLong.err.toStdString();
+    const Outcome missing = run({"--export", dir.filePath("raw.txt/below"), "--screen", "800x600"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(lines(missing.err), 1) << missing.err.toStdString();
+
+    // 5. Output that cannot be written (no room, standard output closed) is no success.
+    const QString script = writeScript(dir, "forms\n");
+    for (const QString redirect : {"> /dev/full", ">&-"}) {
+        const Outcome lost = runShell("\"$M\" --headless --script '" + script + "' " + redirect);
+        EXPECT_EQ(lost.status, 1) << redirect.toStdString() << ": " << lost.err.toStdString();
+        EXPECT_EQ(lines(lost.err), 1) << lost.err.toStdString();
+        EXPECT_TRUE(lost.err.contains("Standardausgabe")) << lost.err.toStdString();
+    }
+    EXPECT_EQ(runShell("\"$M\" --version > /dev/full").status, 1);
 }
 
 // A platform Qt cannot start used to abort (status 134).
