@@ -13,6 +13,7 @@
 #include <QStatusBar>
 #include <algorithm>
 
+#include "desktop/MenuBar.h"
 #include "desktop/PointerPixel.h"
 #include "desktop/QtBackend.h"
 #include "desktop/QtText.h"
@@ -154,7 +155,7 @@ void FormWindow::buildMenu() {
     // A new bar replaces the old one; QMainWindow disposes of the old one later, so a
     // handler may change the menu from inside one of its own actions.
     actions_.clear();
-    menuBar_ = new QMenuBar(this);
+    menuBar_ = new MenuBar(this);
     menuBar_->setNativeMenuBar(false);
     setMenuBar(menuBar_);
     if (!form_.menu()) {
