@@ -23,6 +23,20 @@ struct Outcome {
     QString err;
 };
 
+
+// Waits for the program (30 s at most) and takes its status and standard error.
+Outcome finish(QProcess& p) {
+    Outcome o;
+    if (!p.waitForFinished(30000)) {
+        p.kill();
+        p.waitForFinished();
+        return o;
+    }
+    o.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
+    o.err = QString::fromUtf8(p.readAllStandardError());
+    return o;
+}
+
 Outcome run(const QStringList& args, const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment(),
             const QString& stdinFile = QString()) {
     QProcess p;
@@ -38,15 +52,7 @@ Outcome run(const QStringList& args, const QProcessEnvironment& env = QProcessEn
         p.setProcessEnvironment(e);
         p.start("/bin/sh", shellArgs);
     }
-    Outcome o;
-    if (!p.waitForFinished(30000)) {
-        p.kill();
-        p.waitForFinished();
-        return o;
-    }
-    o.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
-    o.err = QString::fromUtf8(p.readAllStandardError());
-    return o;
+    return finish(p);
 }
 
 int lines(const QString& s) { return static_cast<int>(s.count(QLatin1Char('\n'))) + (s.endsWith('\n') || s.isEmpty() ? 0 : 1); }
@@ -152,18 +158,10 @@ Outcome runShell(const QString& command) {
     env.insert("M", QStringLiteral(METALLO_BINARY));
     p.setProcessEnvironment(env);
     p.start("/bin/sh", {"-c", command});
-    Outcome o;
-    if (!p.waitForFinished(30000)) {
-        p.kill();
-        p.waitForFinished();
-        return o;
-    }
-    o.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
-    o.err = QString::fromUtf8(p.readAllStandardError());
-    return o;
+    return finish(p);
 }
 
-// Where the program meets its input and its output (issue 21).
+// Where the program meets its input and its output.
 TEST(Hardening, EndlessScriptsRawBytesLongNamesAndLostOutput) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());

@@ -388,7 +388,7 @@ TEST(HiDpi, TheTitleWindowAtFactorTwoShowsDoubledPixels) {
     EXPECT_GT(colours.size(), 20u) << "the title picture is missing";
 }
 
-// The letters of the menu bars (issue 21): Alt and a letter that several items of a bar
+// The letters of the menu bars: Alt and a letter that several items of a bar
 // share only moves the highlight from one to the next, and Enter chooses; a letter that
 // only one item has chooses at once. (Qt's own bar opened the first item with the letter
 // at once: the microanalysis chapter could not be reached, Alt+E closed the preparation

@@ -6,7 +6,7 @@
 import { readFileSync, statSync } from 'node:fs';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
-import { SINGLE_FILE, SITE, options, withSite } from './common.mjs';
+import { SINGLE_FILE, SITE, options, withSite, PAINT_PROBE } from './common.mjs';
 import { Program } from './mg.mjs';
 
 const opt = options();
@@ -15,21 +15,6 @@ const screen = String(opt.screen || '1024x768');
 const seconds = Number(opt.seconds || 5);
 const [W, H] = screen.split('x').map(Number);
 
-const PAINT_PROBE = `(() => {
-    const probe = window.__mgProbe = { firstPaint: 0 };
-    function look() {
-        const c = document.querySelector('canvas.mg-client');
-        if (c && c.width > 0) {
-            const ctx = c.getContext('2d');
-            if (ctx && ctx.getImageData(c.width >> 1, c.height >> 1, 1, 1).data[3] !== 0) {
-                probe.firstPaint = performance.now();
-                return;
-            }
-        }
-        requestAnimationFrame(look);
-    }
-    requestAnimationFrame(look);
-})();`;
 
 const median = (xs) => {
     const s = [...xs].sort((a, b) => a - b);

@@ -62,3 +62,20 @@ export class Report {
         process.exitCode = this.failures.length ? 1 : 0;
     }
 }
+
+// Runs in the page before its own scripts: the moment a window's canvas first shows pixels.
+export const PAINT_PROBE = `(() => {
+    const probe = window.__mgProbe = { firstPaint: 0 };
+    function look() {
+        const c = document.querySelector('canvas.mg-client');
+        if (c && c.width > 0) {
+            const ctx = c.getContext('2d');
+            if (ctx && ctx.getImageData(c.width >> 1, c.height >> 1, 1, 1).data[3] !== 0) {
+                probe.firstPaint = performance.now();
+                return;
+            }
+        }
+        requestAnimationFrame(look);
+    }
+    requestAnimationFrame(look);
+})();`;

@@ -6,7 +6,7 @@
 //   node tests/web/live.mjs
 import { existsSync } from 'node:fs';
 import { pathToFileURL } from 'node:url';
-import { Report, SINGLE_FILE, options, withSite } from './common.mjs';
+import { Report, SINGLE_FILE, options, withSite, PAINT_PROBE } from './common.mjs';
 import { pageChecksumExpression } from './checksum.mjs';
 import { Program, StepError } from './mg.mjs';
 
@@ -15,22 +15,6 @@ const [W, H] = SCREEN.split('x').map(Number);
 const report = new Report('live clock');
 options();
 
-// Runs in the page before its own scripts: the moment a window's canvas first shows pixels.
-const PAINT_PROBE = `(() => {
-    const probe = window.__mgProbe = { firstPaint: 0 };
-    function look() {
-        const c = document.querySelector('canvas.mg-client');
-        if (c && c.width > 0) {
-            const ctx = c.getContext('2d');
-            if (ctx && ctx.getImageData(c.width >> 1, c.height >> 1, 1, 1).data[3] !== 0) {
-                probe.firstPaint = performance.now();
-                return;
-            }
-        }
-        requestAnimationFrame(look);
-    }
-    requestAnimationFrame(look);
-})();`;
 
 // In the page: waits until the window's picture has the given checksum, looking on every
 // animation frame; resolves with that moment (performance.now()) or 0 after limitMs.
