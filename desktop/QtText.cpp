@@ -3,8 +3,6 @@
 #include <QByteArray>
 #include <QFontDatabase>
 #include <QStringList>
-#include <algorithm>
-#include <cmath>
 
 #include "ui/Embedded.h"
 #include "ui/text/TextEngine.h"
@@ -14,10 +12,6 @@ METALLO_DECLARE_EMBEDDED(metallo_fonts)
 namespace desktop {
 
 namespace {
-// Liberation Sans: units per em and the Windows cell (ascent + descent).
-constexpr double kUnitsPerEm = 2048.0;
-constexpr double kCellUnits = 1854.0 + 434.0;
-
 QString embeddedFamily() {
     static const QString family = [] {
         QString name;
@@ -42,10 +36,7 @@ QString toQString(const std::string& s) {
 
 QColor toQColor(ui::TColor c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
-int pixelSize(const ui::Font& f) {
-    if (f.height > 0) return std::max(1, static_cast<int>(std::lround(f.height * kUnitsPerEm / kCellUnits)));
-    return f.height == 0 ? 11 : -f.height;
-}
+int pixelSize(const ui::Font& f) { return ui::text::emPixels(f); }
 
 QFont toQFont(const ui::Font& f) {
     QFont q(embeddedFamily());

@@ -17,7 +17,7 @@ QString toQString(const std::string& s);
 
 QColor toQColor(ui::TColor c);
 
-// The embedded Liberation Sans at the pixel size the text engine uses for the font.
+// The embedded Liberation Sans at the pixel size the text engine draws the font with.
 // Registers the embedded faces with Qt on first use (needs the QGuiApplication).
 QFont toQFont(const ui::Font& f);
 

@@ -170,7 +170,7 @@ TEST(Text, SymbolFaceShowsGreekLetters) {
 
 TEST(Text, TheClassicWindowFaceIsATenthNarrowerThanArialAtTheSameHeight) {
     ui::Font classic, arial;
-    classic.height = arial.height = 30;
+    classic.height = arial.height = 29;  // one of the classic face's raster sizes
     arial.name = "Arial";
     classic.name = "ms sans serif";  // face names match whatever their case
     const int c = ui::text::textWidth(classic, "Mikrobereichsanalyse");
@@ -183,6 +183,10 @@ TEST(Text, TheClassicWindowFaceIsATenthNarrowerThanArialAtTheSameHeight) {
     ui::Font other = arial;
     other.name = "@Arial Unicode MS";
     EXPECT_EQ(ui::text::textWidth(other, "Mikrobereichsanalyse"), a);
+    // Between its sizes the classic face takes the smaller one; Arial keeps the request.
+    classic.height = arial.height = 31;
+    EXPECT_EQ(ui::text::metrics(classic).cellHeight(), 29);
+    EXPECT_EQ(ui::text::metrics(arial).cellHeight(), 31);
 }
 
 TEST(Text, NegativeHeightIsTheCharacterHeightPositiveTheCell) {

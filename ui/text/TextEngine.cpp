@@ -5,7 +5,10 @@
 #include FT_TRUETYPE_TABLES_H
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <cstdlib>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -42,6 +45,36 @@ constexpr double kNarrowWidth = 0.9;
 
 char32_t cp1252(unsigned char b) { return (b >= 0x80 && b < 0xA0) ? kCp1252High[b - 0x80] : char32_t(b); }
 
+bool faceIs(const std::string& a, const char* b) {
+    if (a.size() != std::char_traits<char>::length(b)) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+bool isNarrow(const Font& f) { return faceIs(f.name, "MS Sans Serif"); }
+
+// "MS Sans Serif" was a raster face on the classic desktop: it existed only in these cell
+// heights (its 8, 10, 12, 14, 18 and 24 point sizes at 96 dpi), whose character heights
+// (cell minus internal leading) are the second row, and the font mapper could scale
+// them by whole multiples. A request got the largest of them not above it (a request by
+// character height is compared with the character heights), and the smallest size when
+// it asked for less; the stored layouts were made against exactly that.
+constexpr int kRasterCells[] = {13, 16, 20, 24, 29, 37};
+constexpr int kRasterChars[] = {11, 13, 16, 19, 24, 32};
+
+int rasterCell(int height) {
+    const bool byChar = height < 0;
+    const long want = std::min(std::labs(static_cast<long>(height)), 1L << 20);
+    int best = kRasterCells[0];
+    for (size_t i = 0; i < std::size(kRasterCells); ++i) {
+        const int unit = byChar ? kRasterChars[i] : kRasterCells[i];
+        if (unit <= want) best = std::max(best, static_cast<int>(want / unit) * kRasterCells[i]);
+    }
+    return best;
+}
+
 struct Glyph {
     int left = 0;     // from the pen position to the bitmap's left column
     int top = 0;      // from the baseline up to the bitmap's top row
@@ -76,16 +109,18 @@ public:
         return e;
     }
 
-    // Em size in pixels and cell metrics for a font.
+    // Em size in pixels and cell metrics for a font. The narrow face is drawn at the cell
+    // height of the raster size it is realised in, outline faces at the requested height.
     void resolve(const Font& f, int& ppem, Metrics& m) {
         const Face& fc = face(f.bold);
         const int cell = fc.winAscent + fc.winDescent;
-        if (f.height > 0) {
-            ppem = std::max(1, static_cast<int>(std::lround(double(f.height) * fc.unitsPerEm / cell)));
-            m.ascent = static_cast<int>(std::lround(double(f.height) * fc.winAscent / cell));
-            m.descent = f.height - m.ascent;
+        const int height = isNarrow(f) ? rasterCell(f.height) : f.height;
+        if (height > 0) {
+            ppem = std::max(1, static_cast<int>(std::lround(double(height) * fc.unitsPerEm / cell)));
+            m.ascent = static_cast<int>(std::lround(double(height) * fc.winAscent / cell));
+            m.descent = height - m.ascent;
         } else {
-            ppem = std::max(1, f.height == 0 ? 11 : -f.height);
+            ppem = std::max(1, height == 0 ? 11 : -height);
             m.ascent = static_cast<int>(std::lround(double(ppem) * fc.winAscent / fc.unitsPerEm));
             m.descent = static_cast<int>(std::lround(double(ppem) * fc.winDescent / fc.unitsPerEm));
         }
@@ -150,15 +185,7 @@ private:
     std::map<SizeKey, std::unordered_map<char32_t, Glyph>> cache_;
 };
 
-bool faceIs(const std::string& a, const char* b) {
-    if (a.size() != std::char_traits<char>::length(b)) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
-bool isNarrow(const Font& f) { return faceIs(f.name, "MS Sans Serif"); }
+thread_local TextLog* tLog = nullptr;
 
 }  // namespace
 
@@ -204,6 +231,13 @@ std::u32string mapForFace(const std::string& faceName, std::u32string text) {
     return text;
 }
 
+int emPixels(const Font& font) {
+    int ppem = 0;
+    Metrics m;
+    Engine::instance().resolve(font, ppem, m);
+    return ppem;
+}
+
 Metrics metrics(const Font& font) {
     int ppem = 0;
     Metrics m;
@@ -221,6 +255,13 @@ int textWidth(const Font& font, std::string_view utf8) {
     for (char32_t cp : mapForFace(font.name, decodeUtf8(utf8))) w += e.glyph(font.bold, narrow, ppem, cp).advance;
     return w;
 }
+
+TextLog::TextLog() {
+    if (tLog) throw std::logic_error("TextLog: one at a time");
+    tLog = this;
+}
+
+TextLog::~TextLog() { tLog = nullptr; }
 
 int drawText(raster::Target& t, int x, int y, const Font& font, std::string_view utf8, bool opaque,
              uint32_t backgroundPixel) {
@@ -240,14 +281,25 @@ int drawText(raster::Target& t, int x, int y, const Font& font, std::string_view
     const int stride = t.bitmap->width;
     long pen = x;
     const long baseline = static_cast<long>(y) + m.ascent + t.originY;
+    long inkL = 0, inkT = 0, inkR = 0, inkB = 0;  // recorded only for a TextLog
+    bool anyInk = false;
     for (char32_t cp : text) {
         const Glyph& g = e.glyph(font.bold, narrow, ppem, cp);
         const long gx = pen + g.left + t.originX;
         const long gy = baseline - g.top;
         for (int row = 0; row < g.rows; ++row) {
             const long sy = gy + row;
-            if (sy < clip.top || sy >= clip.bottom) continue;
             const uint8_t* bits = g.bits.data() + static_cast<size_t>(row) * g.width;
+            if (tLog) {
+                for (int col = 0; col < g.width; ++col) {
+                    if (!bits[col]) continue;
+                    const long sx = gx + col;
+                    if (!anyInk) inkL = inkR = sx, inkT = inkB = sy, anyInk = true;
+                    inkL = std::min(inkL, sx), inkR = std::max(inkR, sx);
+                    inkT = std::min(inkT, sy), inkB = std::max(inkB, sy);
+                }
+            }
+            if (sy < clip.top || sy >= clip.bottom) continue;
             for (int col = 0; col < g.width; ++col) {
                 const long sx = gx + col;
                 if (bits[col] && sx >= clip.left && sx < clip.right) px[sy * stride + sx] = ink;
@@ -255,6 +307,19 @@ int drawText(raster::Target& t, int x, int y, const Font& font, std::string_view
         }
         pen += g.advance;
         if (pen > 1000000000L) break;
+    }
+    if (tLog) {
+        DrawnText d;
+        d.bitmap = t.bitmap;
+        d.text = std::string(utf8);
+        d.font = font;
+        const int cx = x + t.originX, cy = y + t.originY;
+        d.cell = raster::Rect{cx, cy, cx + width, cy + m.cellHeight()};
+        if (anyInk)
+            d.ink = raster::Rect{static_cast<int>(inkL), static_cast<int>(inkT), static_cast<int>(inkR) + 1,
+                                 static_cast<int>(inkB) + 1};
+        d.clip = clip;
+        tLog->texts.push_back(std::move(d));
     }
     return width;
 }
