@@ -100,10 +100,17 @@ void TFormREMEDX::PaintBoxHauptPaint() {
         y += 20;
     }
     d.TextOut(638, 240, "REM-Aufnahme");
-    // Scale bar, 5 µm.
-    d.Line(640, 270, 740, 270);
-    d.Line(640, 263, 640, 277);
-    d.Line(740, 263, 740, 277);
+    // Scale bar, 5 µm. The photograph is shown at its own size on every screen, so the bar
+    // keeps its 800x600 length of 100 pixels (the Part's 640 to 740), centred where the
+    // Part puts it; its ticks are 14 design units high as there.
+    // (Correction: the Part scales the bar with the screen, 28 % too long at 1024x768.)
+    const int barMid = X(690), barLeft = barMid - kScaleBarPixels / 2, barRight = barLeft + kScaleBarPixels;
+    c.MoveTo(barLeft, Y(270));
+    c.LineTo(barRight, Y(270));
+    c.MoveTo(barLeft, Y(263));
+    c.LineTo(barLeft, Y(277));
+    c.MoveTo(barRight, Y(263));
+    c.LineTo(barRight, Y(277));
     d.TextOut(666, 275, "5");
     d.TextOut(686, 275, "m");
     // Axis labels of the panels.

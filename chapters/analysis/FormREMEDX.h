@@ -23,6 +23,9 @@ public:
     // K-beta (10-12), carbon (13-15).
     static constexpr int kLines = 16;
     static constexpr int kBaseline = 510;
+    // The "5 µm" bar in pixels, as long as at 800x600 on every screen (the photograph is
+    // always shown at its own size).
+    static constexpr int kScaleBarPixels = 100;
     explicit TFormREMEDX(ui::Application& app);
 
     // Layout (the photograph lies above the paint box)

@@ -324,6 +324,24 @@ TEST(REMEDX, LayoutAt1024) {
     EXPECT_EQ(f.ImageBild.height(), 333);
 }
 
+TEST(REMEDX, TheScaleBarKeepsIts800x600LengthOnEveryScreenAsThePhotographDoes) {
+    for (const auto& [w, h] : {std::pair{800, 600}, std::pair{1024, 768}, std::pair{1280, 1024}}) {
+        SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
+        Shown<chapters::TFormREMEDX> s(w, h);
+        auto& f = s.f;
+        EXPECT_EQ(f.ImageBild.width(), 600);
+        // The bar's pixels on its row inside the text panel's outline (pen $000001).
+        int first = -1, last = -1;
+        for (int x = f.X(615) + 1; x < f.X(790) - 1; ++x)
+            if (f.PaintBoxHaupt.canvas.Pixel(x, f.Y(270)) == 0x000001) {
+                if (first < 0) first = x;
+                last = x;
+            }
+        EXPECT_EQ(last - first + 1, 101);  // 640 to 740 with both end ticks, as at 800x600
+        EXPECT_EQ(first + last, 2 * f.X(690));  // centred where the Part puts it
+    }
+}
+
 TEST(REMEDX, SpectraGrowWithoutInputAndStandSideBySide) {
     Shown<chapters::TFormREMEDX> s(800, 600);
     auto& f = s.f;
