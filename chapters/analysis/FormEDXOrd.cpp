@@ -26,14 +26,15 @@ constexpr ui::TColor kBox = 0x80FFFF;
 constexpr ui::TColor kPlot = 0xFFF0F0;
 
 struct ElementMark {
-    double x;
+    int z;  // atomic number
     const char* symbol;
-    DPoint label;
+    double labelDx;  // the symbol's x from the line, as the Part places it
 };
-// In design units: Z runs from 0 at x 50 to 100 at x 350.
+// Z runs from 0 at x 50 to 100 at x 350: each element's line stands at 50 + 3·Z.
+// (Correction: the Part's lines stand at 137, 130, 123, 116, 89, 67; nickel's at copper's
+// Z = 29. The symbols keep their places beside their lines.)
 constexpr ElementMark kElementMarks[TFormEDXOrd::kElements] = {
-    {137, "Ni", {137, 80}}, {130, "Fe", {125, 80}}, {123, "Cr", {115, 80}},
-    {116, "Ti", {106, 80}}, {89, "Al", {86, 80}},   {67, "C", {66, 80}},
+    {28, "Ni", 0}, {26, "Fe", -5}, {24, "Cr", -8}, {22, "Ti", -10}, {13, "Al", -3}, {6, "C", -1},
 };
 
 struct Segment {
@@ -140,11 +141,12 @@ void TFormEDXOrd::PaintBoxHauptPaint() {
     for (int e = 0; e < kElements; ++e) {
         if (!elementShown[static_cast<size_t>(e)]) continue;
         const ElementMark& m = kElementMarks[e];
+        const double x = elementLineX(m.z);
         c.pen.width = Round(2 * ScaleX);
         c.pen.color = ui::clRed;
         c.font.color = ui::clRed;
-        d.Line(m.x, 450, m.x, 100);
-        d.TextOut(m.label.x, m.label.y, m.symbol);
+        d.Line(x, 450, x, 100);
+        d.TextOut(x + m.labelDx, 80, m.symbol);
     }
 
     if (curvesShown) {

@@ -18,6 +18,9 @@ public:
 
     enum Curve { Ka, Kb, La, Lb, kCurves };
     enum Element { Ni, Fe, Cr, Ti, Al, C, kElements };
+    // The design x of the line that marks atomic number z on the Z axis (0 at x 50,
+    // 100 at x 350).
+    static constexpr double elementLineX(int z) { return 50 + 3 * z; }
 
     // Layout
     ui::PaintBox PaintBoxHaupt{*this, "PaintBoxHaupt"};

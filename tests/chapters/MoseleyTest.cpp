@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "ChapterWorld.h"
@@ -89,15 +90,39 @@ TEST(Moseley, NoCurveWithoutAnElementAndAllFourWithOne) {
     EXPECT_GT(curvePixels, 1000);
     // The titanium line at design x 116, two pixels wide, from y 100 to 450.
     EXPECT_EQ(d.f.buffer().at(20 + 116, 10 + 300), ui::toPixel(ui::clRed));
-    EXPECT_NE(d.f.buffer().at(20 + 137, 10 + 300), ui::toPixel(ui::clRed));
+    EXPECT_NE(d.f.buffer().at(20 + 134, 10 + 300), ui::toPixel(ui::clRed));
     d.menu("Nickel1");
-    EXPECT_EQ(d.f.buffer().at(20 + 137, 10 + 300), ui::toPixel(ui::clRed));
+    EXPECT_EQ(d.f.buffer().at(20 + 134, 10 + 300), ui::toPixel(ui::clRed));
     EXPECT_EQ(d.f.buffer().at(20 + 116, 10 + 300), ui::toPixel(ui::clRed));
 
     d.menu("NeuZeichnen1");
     EXPECT_FALSE(d.f.curvesShown);
     EXPECT_EQ(d.count(ui::clBlue), 0);
     EXPECT_EQ(d.count(ui::clRed), 0);
+}
+
+TEST(Moseley, EachElementIsMarkedAtFiftyPlusThreeTimesItsOwnAtomicNumber) {
+    const std::pair<const char*, int> elements[] = {{"Nickel1", 28},   {"Eisen1", 26},     {"Chrom1", 24},
+                                                    {"Titan1", 22},    {"Aluminium1", 13}, {"Kohlenstoff1", 6}};
+    for (const auto& [w, h] : {std::pair{800, 600}, std::pair{1024, 768}}) {
+        Diagram d(w, h);
+        for (const auto& [item, z] : elements) d.menu(item);
+        // The red runs across one row above the curves, left to right: C, Al, Ti, Cr, Fe, Ni.
+        std::vector<std::pair<int, int>> runs;
+        const int y = 10 + d.f.Y(110);
+        for (int x = d.f.X(55); x < d.f.X(365); ++x) {
+            if (d.f.buffer().at(20 + x, y) != ui::toPixel(ui::clRed)) continue;
+            if (runs.empty() || runs.back().second != x - 1) runs.push_back({x, x});
+            else runs.back().second = x;
+        }
+        ASSERT_EQ(runs.size(), 6u) << w;
+        for (size_t k = 0; k < 6; ++k) {
+            const int z = elements[5 - k].second, x = d.f.X(50 + 3 * z);
+            EXPECT_LE(runs[k].first, x) << elements[5 - k].first << " at " << w;
+            EXPECT_GE(runs[k].second, x) << elements[5 - k].first << " at " << w;
+            EXPECT_EQ(runs[k].second - runs[k].first + 1, frame::Round(2 * d.f.ScaleX)) << elements[5 - k].first;
+        }
+    }
 }
 
 TEST(Moseley, ACurveItemRestartsItsCurveAndAResetStopsIt) {
