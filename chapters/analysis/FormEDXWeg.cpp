@@ -1,9 +1,12 @@
 #include "chapters/analysis/FormEDXWeg.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "frame/Backdrop.h"
+#include "ui/text/TextEngine.h"
 
 namespace chapters {
 
@@ -48,10 +51,25 @@ struct SpectrumLabel {
     int x, y;
     const char* text;
 };
-constexpr SpectrumLabel kSpectrumLabels[] = {
+constexpr std::array<SpectrumLabel, TFormEDXWeg::kSpectrumLabelCount> kSpectrumLabels{{
     {660, 40, "Kalpha(Fe)"}, {680, 90, "Kbeta(Fe)"},   {570, 40, "Kalpha(Cr)"},
     {600, 90, "Kbeta(Cr)"},  {480, 40, "Lalpha(Fe)"}, {490, 90, "Lalpha(Cr)"},
+}};
+
+// The iron lines stand at their true energies on the monitor's drawn axis, each group
+// (and its label) keeping the table's spacing round its main line.
+// (Correction: the table's x put Fe K-alpha at about 6.7 keV and K-beta at about 7.4.)
+struct IronGroup {
+    size_t firstLine;  // seven lines from here; the first is the main line
+    size_t label;
+    double keV;
 };
+constexpr IronGroup kIron[] = {{0, 0, TFormEDXWeg::kFeKalphaKeV}, {7, 1, TFormEDXWeg::kFeKbetaKeV}};
+constexpr size_t kGroupLines = 7;
+
+// The axis labels "0" ... "8" keV (left edges, design units), white, 18 pixels high.
+constexpr std::array<int, 5> kAxisLabelX{470, 528, 587, 644, 700};
+constexpr int kAxisFontHeight = 18;
 }  // namespace
 
 TFormEDXWeg::TFormEDXWeg(ui::Application& app) : TopicForm(app, kFrame) {
@@ -79,6 +97,27 @@ void TFormEDXWeg::FormCreate() {
     PaintBoxHaupt.setBounds(5, 5, X(777), Y(520));
     PaintBoxN.setBounds(X(250), Y(55), X(70), Y(130));
     beamY = Y(110);
+    for (size_t k = 0; k < kSpectrum.size(); ++k) spectrumX[k] = kSpectrum[k].x;
+    for (size_t k = 0; k < kSpectrumLabels.size(); ++k) spectrumLabelX[k] = kSpectrumLabels[k].x;
+    for (const IronGroup& g : kIron) {
+        const double shift = energyX(g.keV) - kSpectrum[g.firstLine].x;
+        for (size_t k = g.firstLine; k < g.firstLine + kGroupLines; ++k) spectrumX[k] += shift;
+        spectrumLabelX[g.label] += shift;
+    }
+}
+
+// Where an energy lies on the drawn axis: between the centres of the labels of the even
+// keV values (a label's centre is half its width, in pixels of the unscaled font, right
+// of its left edge), and beyond 8 keV as between 6 and 8.
+double TFormEDXWeg::energyX(double keV) const {
+    ui::Font f = PaintBoxHaupt.font;
+    f.name = "MS Sans Serif";
+    f.height = kAxisFontHeight;
+    auto centre = [&](size_t i) {
+        return kAxisLabelX[i] + ui::text::textWidth(f, std::to_string(2 * i)) / 2.0 / ScaleX;
+    };
+    const size_t i = std::min(static_cast<size_t>(std::max(keV, 0.0) / 2), kAxisLabelX.size() - 2);
+    return centre(i) + (keV - 2.0 * static_cast<double>(i)) / 2 * (centre(i + 1) - centre(i));
 }
 
 int TFormEDXWeg::spectrumGoal() const { return Y(-250); }
@@ -146,12 +185,8 @@ void TFormEDXWeg::PaintBoxHauptPaint() {
     // Labels.
     c.brush.style = ui::BrushStyle::Clear;
     c.font.color = ui::clWhite;
-    c.font.height = 18;
-    d.TextOut(470, 310, "0");
-    d.TextOut(528, 310, "2");
-    d.TextOut(587, 310, "4");
-    d.TextOut(644, 310, "6");
-    d.TextOut(700, 310, "8");
+    c.font.height = kAxisFontHeight;
+    for (size_t i = 0; i < kAxisLabelX.size(); ++i) d.TextOut(kAxisLabelX[i], 310, std::to_string(2 * i));
     d.TextOut(580, 330, "Energie / keV");
     d.TextOut(460, 20, "Intensität");
     c.font.color = ui::clBlack;
@@ -267,11 +302,12 @@ void TFormEDXWeg::TimerQuRedTimer() {
     d.Line(610, 365, 610, 357);
     c.pen.width = 4;
     for (size_t k = 0; k < kSpectrum.size(); ++k) {
-        c.MoveTo(X(kSpectrum[k].x), Y(300));
-        c.LineTo(X(kSpectrum[k].x), Y(300) + spectrumHeight[k]);
+        c.MoveTo(X(spectrumX[k]), Y(300));
+        c.LineTo(X(spectrumX[k]), Y(300) + spectrumHeight[k]);
         spectrumHeight[k] -= kSpectrum[k].step;
     }
-    for (const SpectrumLabel& l : kSpectrumLabels) d.TextOut(l.x, l.y, l.text);
+    for (size_t k = 0; k < kSpectrumLabels.size(); ++k)
+        d.TextOut(spectrumLabelX[k], kSpectrumLabels[k].y, kSpectrumLabels[k].text);
     TimerQuYell.setEnabled(true);
     TimerQuRed.setEnabled(false);
 }

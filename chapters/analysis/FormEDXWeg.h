@@ -17,6 +17,10 @@ public:
     static constexpr const char* kClassName = "TFormEDXWeg";
     static constexpr int kBubbleRows = 3;
     static constexpr int kSpectrumLines = 27;
+    static constexpr int kSpectrumLabelCount = 6;
+    // The true energies of iron's K lines, where they stand on the monitor's axis.
+    static constexpr double kFeKalphaKeV = 6.40;
+    static constexpr double kFeKbetaKeV = 7.06;
     explicit TFormEDXWeg(ui::Application& app);
 
     // Layout
@@ -54,6 +58,12 @@ public:
 
     // The height the main iron K-alpha line grows to.
     int spectrumGoal() const;
+    // The design x of an energy on the monitor's drawn axis (0 ... 8 keV).
+    double energyX(double keV) const;
+    // The design x of each spectrum line and label (iron's at their energies; set when
+    // the window is created).
+    std::array<double, kSpectrumLines> spectrumX{};
+    std::array<double, kSpectrumLabelCount> spectrumLabelX{};
 
 private:
     void riseBubbles(int row, ui::Timer* next);

@@ -11,6 +11,7 @@
 #include "chapters/analysis/FormEDXWeg.h"
 #include "chapters/analysis/FormREMEDX.h"
 #include "chapters/analysis/FormREMEDXWDX.h"
+#include "ui/text/TextEngine.h"
 
 namespace {
 
@@ -187,15 +188,62 @@ TEST(EDXWeg, SpectrumGoalAfter16RedTicksAt128) {
     EXPECT_TRUE(f.TimerQuRed.enabled());
     EXPECT_FALSE(f.TimerQuYell.enabled());
     // The main line stands 15 steps high on the screen (its first step is drawn from 0).
-    const int x666 = f.X(666), base = f.Y(300);
-    EXPECT_EQ(c.Pixel(x666, base - 299), ui::clRed);
-    EXPECT_NE(c.Pixel(x666, base - 306), ui::clRed);
+    const int xMain = f.X(f.spectrumX[0]), base = f.Y(300);
+    EXPECT_EQ(c.Pixel(xMain, base - 299), ui::clRed);
+    EXPECT_NE(c.Pixel(xMain, base - 306), ui::clRed);
 
     // Start again after the end: the beam is at its end, the red timer does nothing more.
     s.menu("Start1");
     s.advance(50);
     EXPECT_FALSE(f.TimerStrahl.enabled());
     EXPECT_EQ(f.spectrumHeight, before);
+}
+
+TEST(EDXWeg, IronLinesStandAtTheirTrueEnergiesOnTheDrawnAxis) {
+    for (const auto& [w, h] : {std::pair{800, 600}, std::pair{1024, 768}}) {
+        SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
+        ui::text::TextLog log;
+        Shown<chapters::TFormEDXWeg> s(w, h);
+        auto& f = s.f;
+        s.menu("Start1");
+        s.advance(50 * 45 + 200 * 20);  // the beam, then the whole spectrum
+        ASSERT_LE(f.spectrumHeight[0], f.spectrumGoal());
+        // The axis as drawn: the centres of the ink of its labels "0" ... "8" (keV).
+        std::vector<std::pair<double, double>> axis;  // pixel x, keV
+        for (const ui::text::DrawnText& t : log.texts)
+            if (t.bitmap == &f.buffer() && t.text.size() == 1 && t.text[0] >= '0' && t.text[0] <= '8' &&
+                (axis.empty() || axis.back().second < t.text[0] - '0'))
+                axis.push_back({(t.ink.left + t.ink.right) / 2.0, t.text[0] - '0'});
+        ASSERT_EQ(axis.size(), 5u);
+        auto keV = [&](double x) {
+            size_t i = 1;
+            while (i + 1 < axis.size() && x > axis[i].first) ++i;
+            const auto [x0, e0] = axis[i - 1];
+            const auto [x1, e1] = axis[i];
+            return e0 + (x - x0) * (e1 - e0) / (x1 - x0);
+        };
+        // Each column's red from the monitor's baseline up; a peak is the middle of the
+        // columns that reach its greatest height.
+        ui::Canvas& c = f.PaintBoxHaupt.canvas;
+        const int base = f.Y(300) - 1;
+        auto height = [&](int x) {
+            int y = base;
+            while (c.Pixel(x, y) == ui::clRed) --y;
+            return base - y;
+        };
+        auto peak = [&](int from, int to) {
+            int best = 0;
+            for (int x = from; x < to; ++x) best = std::max(best, height(x));
+            int first = to, last = from;
+            for (int x = from; x < to; ++x)
+                if (height(x) == best) first = std::min(first, x), last = std::max(last, x);
+            return f.PaintBoxHaupt.left() + (first + last + 1) / 2.0;  // in the window, as the labels
+        };
+        const double kalpha = peak(f.X(650), f.X(746));  // right of chromium
+        const double kbeta = peak(static_cast<int>(kalpha) - f.PaintBoxHaupt.left() + f.X(8), f.X(746));
+        EXPECT_NEAR(keV(kalpha), 6.40, 0.05);
+        EXPECT_NEAR(keV(kbeta), 7.06, 0.05);
+    }
 }
 
 TEST(EDXWeg, At800TheBeamEndsAt430AndTheGoalAfter13RedTicks) {
@@ -239,7 +287,7 @@ TEST(EDXWeg, CloseStopsEverythingUntilTheNextPaintNeuZeichnenRestartsTheRows) {
     EXPECT_EQ(f.bubbleY, (std::array<int, 3>{170, 170, 170}));
     EXPECT_EQ(f.spectrumHeight[0], 0);
     // The fresh figure covers the spectrum: the monitor's screen is white again.
-    EXPECT_EQ(f.PaintBoxHaupt.canvas.Pixel(f.X(666), f.Y(300) - 100), ui::clWhite);
+    EXPECT_EQ(f.PaintBoxHaupt.canvas.Pixel(f.X(f.spectrumX[0]), f.Y(300) - 100), ui::clWhite);
 }
 
 // ---- Silicon-lithium detector
