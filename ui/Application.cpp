@@ -71,10 +71,23 @@ void Application::show(Form& f) {
     } else {
         raise(f);
     }
-    // A window shown not modal stands beside the modal window and takes input, also one
-    // that was already open and was disabled when the modal window came up.
-    if (!f.enabled() && !f.modal()) release(f);
+    if (!f.modal()) {
+        // A window shown not modal belongs to the window it was shown from (the active
+        // one: a menu choice or click activates its window first).
+        if (active_ && active_ != &f) f.owner_ = active_;
+        // It stands beside the modal window and takes input, also one that was already
+        // open and was disabled when the modal window came up.
+        if (!f.enabled()) release(f);
+    }
     activate(f);
+}
+
+bool Application::belongsTo(const Form& f, const Form& owner) const {
+    // The chain of owners; a form shown from its own page cannot make it endless.
+    size_t steps = 0;
+    for (const Form* o = f.owner_; o && steps <= forms_.size(); o = o->owner_, ++steps)
+        if (o == &owner) return true;
+    return false;
 }
 
 void Application::release(Form& f) {
@@ -88,7 +101,8 @@ void Application::showModal(Form& f) {
     EventScope scope(*this, eventDepth_);
     ModalFrame frame{&f, {}};
     for (Form* g : zorder_) {
-        if (g == &f || !g->enabled()) continue;
+        // The windows that belong to it stay usable beside it, as when they were shown.
+        if (g == &f || !g->enabled() || belongsTo(*g, f)) continue;
         ++g->disabledBy_;
         frame.disabled.push_back(g);
         backend().formEnabledChanged(*g);

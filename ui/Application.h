@@ -36,9 +36,12 @@ public:
     std::vector<Form*> modalStack() const;
     bool terminated() const { return terminated_; }
 
-    // The operations forms call.
+    // The operations forms call. A form shown not modal belongs to the form it was shown
+    // from (directly or through the forms it belongs to): showing that owner modally
+    // leaves it usable; any other modal form disables it.
     void show(Form& f);
     void showModal(Form& f);
+    bool belongsTo(const Form& f, const Form& owner) const;
     void close(Form& f);
     void activate(Form& f);
 

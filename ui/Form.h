@@ -136,6 +136,7 @@ private:
     void releasePixels();
 
     int disabledBy_ = 0;
+    Form* owner_ = nullptr;  // the form it was last shown (not modal) from
 
     Application& app_;
     std::string className_;

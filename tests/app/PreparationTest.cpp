@@ -100,14 +100,33 @@ TEST(PreparationSteps, AStepItemFirstActivatesTheColumnWideThenNarrowsIt) {
 }
 
 TEST(PreparationSteps, StepWindowsLeftOpenStayUsableWhenTheColumnIsOpenedAgain) {
+    // The audit's sequence: overview, a step, Esc the overview, the overview again.
     Preparation p;
     ASSERT_EQ(p.click(p.steps, "Trennen"), MenuResult::Done);
+    ASSERT_EQ(p.click(p.steps, "Einfassen"), MenuResult::Done);
     auto& cut = p.get<TFormPTrennen>();
-    ASSERT_TRUE(p.backend.pressEscape(p.steps));  // the step window stays open
+    auto& mount = p.get<TFormPEin>();
+    ASSERT_TRUE(p.backend.pressEscape(p.steps));  // the step windows stay open
     EXPECT_TRUE(cut.visible());
     EXPECT_TRUE(cut.enabled());
     p.menu("TFormMetallo", "ArbeitsschrittederProbenprparation1");
     EXPECT_EQ(p.steps.WideLayout, 1);  // reopened wide
+    // Both step windows belong to it: they take their menus and Esc beside it at once.
+    EXPECT_TRUE(cut.enabled());
+    EXPECT_EQ(p.click(mount, "start"), MenuResult::Done);
+    EXPECT_TRUE(mount.TimerProbe.enabled());
+    EXPECT_TRUE(p.backend.pressEscape(mount));
+    EXPECT_FALSE(mount.visible());
+    EXPECT_TRUE(p.steps.active());
+    // Another window shown modally on top of them still disables them.
+    ASSERT_TRUE(p.backend.pressEscape(p.steps));
+    p.menu("TFormMetallo", "BedeutungdesGefges1");
+    EXPECT_FALSE(cut.enabled());
+    EXPECT_EQ(p.click(cut, "Start"), MenuResult::FormDisabled);
+    EXPECT_FALSE(p.backend.pressEscape(cut));
+    ASSERT_TRUE(p.backend.pressEscape(p.form("TFormGPG")));
+    EXPECT_TRUE(cut.enabled());
+    p.menu("TFormMetallo", "ArbeitsschrittederProbenprparation1");
     ASSERT_EQ(p.click(p.steps, "Trennen"), MenuResult::Done);
     EXPECT_TRUE(cut.enabled());
     EXPECT_TRUE(cut.active());

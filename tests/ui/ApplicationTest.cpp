@@ -52,9 +52,9 @@ TEST(Modality, ModalFormDisablesTheOthersAndClosingRestoresExactlyThem) {
     EXPECT_TRUE(w.app.modalStack().empty());
 }
 
-TEST(Modality, AFormLeftOpenIsUsableWhenTheNextModalFormShowsItAgain) {
-    // B, shown beside modal A, stays open when A closes; A shown modally again disables
-    // it; showing B from A again makes it usable beside A.
+TEST(Modality, AFormShownFromAModalOneStaysUsableWhenThatOneIsShownModallyAgain) {
+    // B, shown beside modal A, belongs to A: it stays open when A closes, stays usable when
+    // A is shown modally again, and only a modal form on top of them disables it.
     World w;
     w.a.ShowModal();
     w.b.Show();
@@ -62,14 +62,19 @@ TEST(Modality, AFormLeftOpenIsUsableWhenTheNextModalFormShowsItAgain) {
     ASSERT_TRUE(w.b.visible());
     EXPECT_TRUE(w.b.enabled());
     w.a.ShowModal();
+    EXPECT_TRUE(w.b.enabled());
+    EXPECT_FALSE(w.main.enabled());
+    w.c.ShowModal();  // from A
     EXPECT_FALSE(w.b.enabled());
+    EXPECT_FALSE(w.a.enabled());
+    w.c.Close();
+    EXPECT_TRUE(w.b.enabled());
+    EXPECT_TRUE(w.a.enabled());
     w.log.clear();
     w.b.Show();
-    EXPECT_TRUE(w.b.enabled());
     EXPECT_TRUE(w.b.active());
     EXPECT_TRUE(w.logged("B:activate"));
     EXPECT_EQ(w.app.zOrder().back(), &w.b);
-    EXPECT_FALSE(w.main.enabled());
     w.a.Close();
     EXPECT_TRUE(w.main.enabled());
     EXPECT_TRUE(w.b.enabled());
