@@ -1,11 +1,14 @@
 #include "desktop/Display.h"
 
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 
 #include "app/CommandLine.h"
 
 #if defined(__linux__) || defined(__FreeBSD__)
 #include <dlfcn.h>
+#include <sys/stat.h>
 #define METALLO_X11_DESKTOP 1
 #endif
 
@@ -42,6 +45,30 @@ struct Xcb {
           disconnect(reinterpret_cast<Disconnect>(dlsym(lib, "xcb_disconnect"))) {}
     bool usable() const { return connect && hasError && disconnect; }
 };
+
+// The socket of a display on this machine (":1", "unix:1.0", a socket path), or "".
+std::string localSocket(const std::string& display) {
+    const size_t colon = display.rfind(':');
+    if (colon == std::string::npos) return "";
+    const std::string host = display.substr(0, colon);
+    if (!host.empty() && host.front() == '/') return host;
+    if (!host.empty() && host != "unix") return "";
+    const std::string number = display.substr(colon + 1, display.find('.', colon) - colon - 1);
+    if (number.empty() || number.find_first_not_of("0123456789") != std::string::npos) return "";
+    return "/tmp/.X11-unix/X" + number;
+}
+
+bool exists(const std::string& path) {
+    struct stat st;
+    return !path.empty() && stat(path.c_str(), &st) == 0;
+}
+
+// An X server whose last client has just gone resets itself, which takes it a few tens
+// of milliseconds; a connection that comes in at that moment is closed again. So a
+// failed connection to a server whose socket is there is tried again for this long; a
+// display without a server fails at once.
+constexpr auto kResetGrace = std::chrono::seconds(1);
+constexpr auto kRetryPause = std::chrono::milliseconds(20);
 #endif
 }  // namespace
 
@@ -71,9 +98,18 @@ DisplayCheck::DisplayCheck() {
     if (!library_) return;  // Qt will say what is wrong
     const Xcb xcb(library_);
     if (!xcb.usable()) return;
-    connection_ = xcb.connect(x11.c_str(), nullptr);
-    if (!connection_ || xcb.hasError(connection_) != 0)
-        problem_ = "metallographie: keine Verbindung zur Anzeige " + app::shortened(x11) + " (DISPLAY)" + hint;
+    const auto start = std::chrono::steady_clock::now();
+    for (;;) {
+        connection_ = xcb.connect(x11.c_str(), nullptr);
+        if (connection_ && xcb.hasError(connection_) == 0) break;
+        if (connection_) xcb.disconnect(connection_);
+        connection_ = nullptr;
+        if (!exists(localSocket(x11)) || std::chrono::steady_clock::now() - start > kResetGrace) {
+            problem_ = "metallographie: keine Verbindung zur Anzeige " + app::shortened(x11) + " (DISPLAY)" + hint;
+            break;
+        }
+        std::this_thread::sleep_for(kRetryPause);
+    }
 #endif
 }
 

@@ -9,7 +9,9 @@ namespace desktop {
 // Looks for the display Qt is going to use. An X server is asked directly; the
 // connection stays open as long as the check lives, because an X server whose last
 // client goes away resets itself and refuses connections meanwhile (Xvfb does), so
-// keep the check until the QApplication is there.
+// keep the check until the QApplication is there. For the same reason a connection that
+// an X server on this machine closes at once is tried again for a moment: the last
+// client before us may just have gone.
 class DisplayCheck {
 public:
     DisplayCheck();

@@ -91,7 +91,8 @@ TEST(DesktopProgram, StartsOnTheOffscreenPlatformAndKeepsRunning) {
 // On a real X server without other clients, started again and again: an X server
 // resets itself when its last client goes, and neither the display check nor Qt may
 // meet it half-way (a display check that had let go of its connection before Qt
-// connected made about every third start abort).
+// connected made about every third start abort; one that came in while the run before
+// had just gone, about one start in 600 under load).
 TEST(DesktopProgram, StartsOnAnXServerThatHasNoOtherClients) {
     const QString xvfb = QStandardPaths::findExecutable("Xvfb");
     if (xvfb.isEmpty()) GTEST_SKIP() << "no Xvfb";
@@ -113,13 +114,14 @@ TEST(DesktopProgram, StartsOnAnXServerThatHasNoOtherClients) {
 
     QProcessEnvironment env = withoutDisplay();
     env.insert("DISPLAY", display);
-    // Qt has connected (or aborted) well within the time each run is given.
-    for (int run = 0; run < 12; ++run) {
+    // Qt has connected (or the program given up, which a display check does after trying
+    // for a second) well within the time each run is given, also on a loaded machine.
+    for (int run = 0; run < 10; ++run) {
         QProcess p;
         p.setProcessEnvironment(env);
         p.start(QStringLiteral(METALLO_BINARY), {});
         ASSERT_TRUE(p.waitForStarted(5000));
-        EXPECT_FALSE(p.waitForFinished(500)) << "run " << run << " ended with status " << p.exitCode() << ": "
+        EXPECT_FALSE(p.waitForFinished(2000)) << "run " << run << " ended with status " << p.exitCode() << ": "
                                              << p.readAllStandardError().toStdString();
         // The next run starts at once, while the server may still be resetting.
         p.terminate();
