@@ -13,7 +13,12 @@ mkdir -p "$out"
 METALLO_REFERENCE_UPDATE=1 METALLO_REFERENCE_DIR="$out" ./build/tests/reference_tests "$@" >/dev/null
 echo "$(ls "$out" | wc -l) pictures in $out"
 if command -v montage >/dev/null; then
-  montage -label '%t' -pointsize 10 -geometry 320x240+4+4 -tile 6x "$out"/*.png "$out/contact-sheet.png"
+  # Each picture is read at the tile's size (ImageMagick's resource limits refuse some
+  # 350 full pictures at once), and labelled in a face that is there.
+  pictures=("$out"/*.png)
+  font=$(fc-match -f '%{file}' sans 2>/dev/null || true)
+  montage ${font:+-font "$font"} -label '%t' -pointsize 10 -geometry 320x240+4+4 -tile 6x \
+    "${pictures[@]/%/[320x240]}" "$out/contact-sheet.png"
   echo "contact sheet: $out/contact-sheet.png"
 else
   echo "no contact sheet (montage from imagemagick is not installed)"
