@@ -99,14 +99,29 @@ struct Misfit {
     std::string what;
 };
 
+// The paint box a text was drawn into: the smallest one that holds its clip (a repaint
+// of part of a window clips to less than the box); the client area for the window's own.
+Rect boxOf(const ui::text::DrawnText& t, const ui::Form& f) {
+    Rect box{0, 0, f.clientWidth(), f.clientHeight() - f.statusBarHeight()};
+    long area = -1;
+    for (const ui::Control* c : f.controls()) {
+        if (!dynamic_cast<const ui::PaintBox*>(c) || !c->visible()) continue;
+        const Rect r = c->clientRect();
+        if (t.clip.left < r.left || t.clip.top < r.top || t.clip.right > r.right || t.clip.bottom > r.bottom) continue;
+        if (area < 0 || long(r.width()) * r.height() < area) area = long(r.width()) * r.height(), box = r;
+    }
+    return box;
+}
+
 Misfit misfit(const ui::text::DrawnText& t, Bound bound, const ui::Form& f) {
+    const Rect box = boxOf(t, f);
     switch (bound) {
         case Bound::FramedBox: {
-            const Rect inside{t.clip.left + 1, t.clip.top + 1, t.clip.right - 1, t.clip.bottom - 1};
-            return {beyond(t.ink, inside), "over the frame of its box " + str(t.clip)};
+            const Rect inside{box.left + 1, box.top + 1, box.right - 1, box.bottom - 1};
+            return {beyond(t.ink, inside), "over the frame of its box " + str(box)};
         }
         case Bound::Window:
-            return {beyond(t.ink, t.clip), "past the window's edge " + str(t.clip)};
+            return {beyond(t.ink, box), "past the window's edge " + str(box)};
         case Bound::LeftOfResin: {
             const int wall = static_cast<const frame::TopicForm&>(f).X(200);
             return {std::max(0, t.ink.right - wall), "into the resin at x " + std::to_string(wall)};
