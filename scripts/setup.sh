@@ -2,6 +2,7 @@
 # Installs the Debian packages the program needs to build and run (only those missing).
 #   setup.sh        everything: the desktop program, its tests and the browser version
 #   setup.sh --web  only what the browser version needs (scripts/web.sh)
+#   setup.sh --desktop  only what the desktop program needs (scripts/run.sh)
 # The browser version builds its libraries from Debian's source packages, so a deb-src entry
 # for the release's main component is added to the apt sources when there is none.
 set -euo pipefail
@@ -12,10 +13,12 @@ native=(build-essential cmake ninja-build pkg-config qt6-base-dev libfreetype-de
 web=(build-essential cmake ninja-build dpkg-dev fonts-liberation2 fonttools emscripten nodejs python3)
 browser=(chromium)
 
+with_web=1
 case "${1:-}" in
   --web) packages=("${web[@]}") ;;
+  --desktop) packages=("${native[@]}"); with_web=0 ;;
   "") packages=("${native[@]}" "${web[@]}" "${browser[@]}") ;;
-  *) echo "Aufruf: setup.sh [--web]" >&2; exit 2 ;;
+  *) echo "Aufruf: setup.sh [--web|--desktop]" >&2; exit 2 ;;
 esac
 
 missing=()
@@ -29,7 +32,7 @@ done
 codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
 src_list=/etc/apt/sources.list.d/metallographie-src.sources
 need_src=0
-if [ -n "$codename" ] && ! grep -rqsE "^[[:space:]]*(deb-src[[:space:]]|Types:.*deb-src)" \
+if [ $with_web -eq 1 ] && [ -n "$codename" ] && ! grep -rqsE "^[[:space:]]*(deb-src[[:space:]]|Types:.*deb-src)" \
      /etc/apt/sources.list /etc/apt/sources.list.d/; then
   need_src=1
 fi
