@@ -28,11 +28,11 @@ constexpr ui::TColor kPlot = 0xFFF0F0;
 struct ElementMark {
     int z;  // atomic number
     const char* symbol;
-    double labelDx;  // the symbol's x from the line, as the Part places it
+    double labelDx;  // the symbol's x from its line
 };
 // Z runs from 0 at x 50 to 100 at x 350: each element's line stands at 50 + 3·Z.
-// (Correction: the Part's lines stand at 137, 130, 123, 116, 89, 67; nickel's at copper's
-// Z = 29. The symbols keep their places beside their lines.)
+// (The lines once stood at 137, 130, 123, 116, 89, 67, nickel's at copper's Z = 29; the
+// symbols keep their places beside their lines.)
 constexpr ElementMark kElementMarks[TFormEDXOrd::kElements] = {
     {28, "Ni", 0}, {26, "Fe", -5}, {24, "Cr", -8}, {22, "Ti", -10}, {13, "Al", -3}, {6, "C", -1},
 };

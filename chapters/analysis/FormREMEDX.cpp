@@ -101,9 +101,9 @@ void TFormREMEDX::PaintBoxHauptPaint() {
     }
     d.TextOut(638, 240, "REM-Aufnahme");
     // Scale bar, 5 µm. The photograph is shown at its own size on every screen, so the bar
-    // keeps its 800x600 length of 100 pixels (the Part's 640 to 740), centred where the
-    // Part puts it; its ticks are 14 design units high as there.
-    // (Correction: the Part scales the bar with the screen, 28 % too long at 1024x768.)
+    // keeps its 800x600 length of 100 pixels, centred on design x 690 as the bar from 640
+    // to 740 was; its ticks are 14 design units high. (A bar scaled with the screen was
+    // 28 % too long at 1024x768.)
     const int barMid = X(690), barLeft = barMid - kScaleBarPixels / 2, barRight = barLeft + kScaleBarPixels;
     c.MoveTo(barLeft, Y(270));
     c.LineTo(barRight, Y(270));

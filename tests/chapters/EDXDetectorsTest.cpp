@@ -386,7 +386,7 @@ TEST(REMEDX, TheScaleBarKeepsIts800x600LengthOnEveryScreenAsThePhotographDoes) {
                 last = x;
             }
         EXPECT_EQ(last - first + 1, 101);  // 640 to 740 with both end ticks, as at 800x600
-        EXPECT_EQ(first + last, 2 * f.X(690));  // centred where the Part puts it
+        EXPECT_EQ(first + last, 2 * f.X(690));  // centred on design x 690
     }
 }
 

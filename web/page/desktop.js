@@ -103,7 +103,7 @@
     canvas.setAttribute('role', 'img');
     el.append(caption, menubar, canvas);
     screenEl.append(el);
-    const w = { id, el, title, close, menubar, canvas, ctx: canvas.getContext('2d'), state: null, menuKey: '' };
+    const w = { id, el, title, close, menubar, canvas, ctx: canvas.getContext('2d'), state: null, menuKey: '', textKey: null };
 
     el.addEventListener('mousedown', (e) => {
       if (e.button !== 0) return;
@@ -180,9 +180,11 @@
       w.canvas.style.width = s.clientWidth + 'px';
       w.canvas.style.height = s.clientHeight + 'px';
     }
-    const text = s.text.join('\n');
     if (w.canvas.getAttribute('aria-label') !== s.caption) w.canvas.setAttribute('aria-label', s.caption);
-    if (w.canvas.textContent !== text) {
+    const textKey = s.text.join('\n');
+    if (textKey !== w.textKey) {
+      // A text page's lines, as the canvas's fallback content for screen readers.
+      w.textKey = textKey;
       w.canvas.replaceChildren(...s.text.slice(1).map((line) => Object.assign(document.createElement('p'), { textContent: line })));
     }
     const menuKey = JSON.stringify(s.menu);
@@ -309,7 +311,7 @@
     owner.setAttribute('aria-expanded', 'true');
     owner.classList.add('mg-open');
     popups.push({ win: owner.mgWin, owner, el });
-    if (focusFirst) focusItem(el, 0, 1);
+    if (focusFirst) focusItem(el, 0);
   }
 
   function refreshPopups() {
@@ -330,7 +332,7 @@
     return [...container.children].filter((c) => c.getAttribute('role') === 'menuitem');
   }
 
-  function focusItem(container, start, step) {
+  function focusItem(container, start) {
     const list = items(container);
     if (!list.length) return;
     const i = ((start % list.length) + list.length) % list.length;
@@ -417,7 +419,7 @@
       const level = popups.findIndex((p) => p.el === inPopup);
       if (e.key === 'ArrowDown' || e.key === 'ArrowUp') {
         e.preventDefault();
-        focusItem(inPopup, at + (e.key === 'ArrowDown' ? 1 : -1), 1);
+        focusItem(inPopup, at + (e.key === 'ArrowDown' ? 1 : -1));
       } else if (e.key === 'Enter' || e.key === ' ') {
         e.preventDefault();
         chooseOrOpen(focused);
