@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "app/ScriptControls.h"
 #include "ui/Png.h"
 
 namespace app {
@@ -18,7 +19,10 @@ using ui::headless::HeadlessBackend;
 struct Command {
     int line = 0;
     std::vector<std::string> words;
+    std::string rest;  // the free text of `type` and `set`
 };
+
+ControlCommand controlCommand(const Command& c) { return ControlCommand{c.line, c.words, c.rest}; }
 
 std::vector<std::string> split(const std::string& s) {
     std::vector<std::string> out;
@@ -97,6 +101,7 @@ std::string check(ui::Application& app, const Command& c) {
         if (w[1] == "screen") return "";
         return form(1);
     }
+    if (auto verdict = checkControlCommand(app, controlCommand(c))) return *verdict;
     return "unknown command '" + shortened(cmd) + "'";
 }
 }  // namespace
@@ -110,8 +115,10 @@ int runScript(ui::Application& app, HeadlessBackend& backend, const std::string&
     while (std::getline(in, line)) {
         ++number;
         if (const size_t hash = line.find('#'); hash != std::string::npos) line.erase(hash);
-        Command c{number, split(line)};
+        Command c{number, split(line), ""};
         if (c.words.empty()) continue;
+        if (c.words[0] == "type") c.rest = restOfLine(line, 2);
+        if (c.words[0] == "set") c.rest = restOfLine(line, 3);
         if (const std::string e = check(app, c); !e.empty()) {
             err << "line " << number << ": " << e << "\n";
             return 2;
@@ -169,6 +176,8 @@ int runScript(ui::Application& app, HeadlessBackend& backend, const std::string&
             out << f.caption() << "|" << f.left() << "," << f.top() << "," << f.width() << "," << f.height()
                 << "|client=" << f.clientWidth() << "x" << f.clientHeight() << "|visible=" << f.visible()
                 << "|enabled=" << f.enabled() << "|active=" << f.active() << "\n";
+        } else if (checkControlCommand(app, controlCommand(c))) {
+            runControlCommand(app, controlCommand(c), out);
         } else if (cmd == "menuinfo") {
             const ui::Form& f = *app.findForm(w[1]);
             if (f.menu())

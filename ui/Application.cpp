@@ -3,18 +3,12 @@
 #include <algorithm>
 #include <limits>
 
+#include "ui/ComboBox.h"
+#include "ui/EventScope.h"
+
 namespace ui {
 
 namespace {
-// Makes every event end with a paint flush, also when events nest.
-struct EventScope {
-    explicit EventScope(Application& a, int& depth) : app(a), d(depth) { ++d; }
-    ~EventScope() {
-        if (--d == 0) app.flush();
-    }
-    Application& app;
-    int& d;
-};
 
 bool overlaps(const Form& a, const Form& b) {
     const Rect ra{a.left(), a.top(), a.left() + a.width(), a.top() + a.height()};
@@ -79,6 +73,8 @@ void Application::show(Form& f) {
         // open and was disabled when the modal window came up.
         if (!f.enabled()) release(f);
     }
+    // A window with controls shows with the focus on the first of them.
+    if (!f.activeControl()) f.setActiveControl(f.nextTabStop(nullptr, true));
     activate(f);
 }
 
@@ -204,7 +200,14 @@ bool Application::menuClick(Form& f, MenuItem& item) {
 }
 
 bool Application::keyEscape(Form& f) {
-    if (terminated_ || !f.visible() || !f.enabled() || !f.menu()) return false;
+    if (terminated_ || !f.visible() || !f.enabled()) return false;
+    if (ComboBox* open = f.droppedDown()) {
+        // An open drop-down list closes first.
+        EventScope scope(*this, eventDepth_);
+        open->closeUp(false);
+        return true;
+    }
+    if (!f.menu()) return false;
     MenuItem* item = f.menu()->findShortCut(ShortCut::Escape);
     if (!item) return false;
     EventScope scope(*this, eventDepth_);
@@ -214,12 +217,10 @@ bool Application::keyEscape(Form& f) {
 }
 
 bool Application::mouseClick(Form& f, int x, int y) {
-    if (terminated_ || !f.visible() || !f.enabled()) return false;
+    if (!takesInput(f)) return false;
     EventScope scope(*this, eventDepth_);
-    if (active_ != &f) activate(f);
-    if (y >= f.clientHeight() - f.statusBarHeight()) return true;  // on the status bar
-    Control* c = f.controlAt(x, y);
-    if (c && c->OnClick) c->OnClick();
+    mouseDown(f, x, y);
+    mouseUp(f, x, y);
     return true;
 }
 

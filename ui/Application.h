@@ -4,7 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/Backend.h"
@@ -48,7 +50,21 @@ public:
     // Events from the backend; each one ends with a paint flush.
     bool menuClick(Form& f, MenuItem& item);  // false when the item or form takes no input
     bool keyEscape(Form& f);
+    // A press and release at one point.
     bool mouseClick(Form& f, int x, int y);
+    // Mouse, wheel, keys and typed text (client coordinates). A control that takes the
+    // mouse holds it from press to release; elsewhere a release is a click on what lies
+    // under it. Keys go to the open drop-down list, F1 to OnHelp, then to the focused
+    // control; Tab moves the focus, Enter presses the default button, Esc chooses the
+    // window's Esc item. Each returns false when the form takes no input.
+    bool mouseDown(Form& f, int x, int y, MouseButton b = MouseButton::Left, unsigned shift = ssNone);
+    bool mouseMove(Form& f, int x, int y, unsigned shift = ssNone);
+    bool mouseUp(Form& f, int x, int y, MouseButton b = MouseButton::Left, unsigned shift = ssNone);
+    bool mouseWheel(Form& f, int x, int y, int notches, unsigned shift = ssNone);
+    bool keyDown(Form& f, int key, unsigned shift = ssNone);
+    bool textInput(Form& f, std::string_view utf8);
+    // What F1 does in a window (the program opens its glossary there).
+    std::function<void(Form&)> OnHelp;
     void userActivate(Form& f);
     void userClose(Form& f);
 
@@ -74,6 +90,7 @@ private:
     // Takes a form out of the modal frames that disabled it and enables it.
     void release(Form& f);
     Form* topEnabled() const;
+    bool takesInput(const Form& f) const { return !terminated_ && f.visible() && f.enabled(); }
 
     struct ModalFrame {
         Form* form;

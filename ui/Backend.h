@@ -2,6 +2,8 @@
 // everything virtual; the desktop backend mirrors it into real windows.
 #pragma once
 
+#include <string>
+
 #include "ui/raster/Raster.h"
 
 namespace ui {
@@ -22,8 +24,16 @@ public:
     virtual void formActivated(Form&) {}
     virtual void formPixelsChanged(Form&, const raster::Rect&) {}
     virtual void formCursorChanged(Form&) {}
+    // A control's focus, value, text, items, visibility or enabled state changed.
+    virtual void formControlsChanged(Form&) {}
+    // The clipboard for cut, copy and paste (this one keeps it in the program).
+    virtual std::string clipboardText() { return clipboard_; }
+    virtual void setClipboardText(const std::string& s) { clipboard_ = s; }
     virtual void timersChanged() {}
     virtual void quit(int /*status*/) {}
+
+private:
+    std::string clipboard_;
 };
 
 }  // namespace ui

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui/Application.h"
 #include "ui/Form.h"
 #include "ui/text/TextEngine.h"
 
@@ -17,9 +18,38 @@ raster::Target targetFor(Form& f, const Rect& clip) {
 
 Control::Control(Form& owner, std::string name, Panel* parent)
     : owner_(owner), name_(std::move(name)), parent_(parent) {
+    tabOrder = static_cast<int>(owner_.controls().size());
     if (parent_) parent_->children_.push_back(this);
     owner_.attach(this);
 }
+
+void Control::setEnabled(bool e) {
+    if (e == enabled_) return;
+    enabled_ = e;
+    invalidate();
+    if (!e && focused()) owner_.setActiveControl(owner_.nextTabStop(this, true));
+    owner_.application().backend().formControlsChanged(owner_);
+}
+
+bool Control::showing() const {
+    for (const Control* c = this; c; c = c->parent())
+        if (!c->visible()) return false;
+    return true;
+}
+
+bool Control::usable() const {
+    for (const Control* c = this; c; c = c->parent())
+        if (!c->visible() || !c->enabled()) return false;
+    return true;
+}
+
+bool Control::focused() const { return owner_.activeControl() == this; }
+
+void Control::setFocus() {
+    if (canFocus() && usable()) owner_.setActiveControl(this);
+}
+
+std::string Control::setValue(const std::string&) { return name_ + " is a " + kind() + " and has no value to set"; }
 
 int Control::left() const { return align_ == Align::Client ? 0 : left_; }
 int Control::top() const { return align_ == Align::Client ? 0 : top_; }
@@ -68,9 +98,22 @@ void Control::setVisible(bool v) {
     if (v == visible_) return;
     visible_ = v;
     owner_.Invalidate(clientRect());
+    if (!v && focused()) owner_.setActiveControl(owner_.nextTabStop(this, true));
+    owner_.application().backend().formControlsChanged(owner_);
 }
 
 void Control::invalidate() { owner_.Invalidate(clientRect()); }
+
+void Control::changed() {
+    invalidate();
+    owner_.application().backend().formControlsChanged(owner_);
+}
+
+raster::Target Control::target(const Rect& clip) const { return targetFor(owner_, clip.intersected(clientRect())); }
+
+const Font& Control::formFont() const { return parent_ ? parent_->font : owner_.font; }
+
+TColor Control::parentBackground() const { return parent_ ? parent_->color : owner_.color(); }
 
 void Control::scaleLayout(int num, int den) {
     left_ = mulDiv(left_, num, den);
@@ -98,6 +141,22 @@ void PaintBox::paint(const Rect& clip) {
     if (OnPaint) OnPaint();
     canvas.setPaintClip(nullptr);
 }
+
+void PaintBox::mouseDown(const MouseEvent& e) {
+    if (OnMouseDown) OnMouseDown(e.button, e.shift, e.x, e.y);
+}
+
+void PaintBox::mouseMove(const MouseEvent& e) {
+    if (OnMouseMove) OnMouseMove(e.shift, e.x, e.y);
+}
+
+void PaintBox::mouseUp(const MouseEvent& e) {
+    if (OnMouseUp) OnMouseUp(e.button, e.shift, e.x, e.y);
+}
+
+bool PaintBox::mouseWheel(int notches, const MouseEvent& e) { return OnMouseWheel && OnMouseWheel(notches, e.shift, e.x, e.y); }
+
+bool PaintBox::keyDown(int key, unsigned shift) { return OnKeyDown && OnKeyDown(key, shift); }
 
 void PaintBox::scaleLayout(int num, int den) {
     Control::scaleLayout(num, den);
@@ -181,13 +240,60 @@ void Label::setCaption(std::string c) {
     owner_.Invalidate(before.united(clientRect()));
 }
 
-void Label::adjustSize() {
-    if (!autoSize) return;
-    width_ = text::textWidth(font(), caption_);
-    height_ = text::metrics(font()).cellHeight();
+void Label::setWordWrap(bool w) {
+    if (w == wordWrap) return;
+    wordWrap = w;
+    adjustSize();
+    invalidate();
 }
 
-void Label::paint(const Rect& clip) {
+std::vector<std::string> Label::lines() const {
+    std::vector<std::string> out;
+    if (!wordWrap) return {caption_};
+    const Font& f = font();
+    size_t start = 0;
+    for (;;) {
+        const size_t nl = caption_.find('\n', start);
+        const std::string para = caption_.substr(start, nl == std::string::npos ? std::string::npos : nl - start);
+        {
+            // Greedy: as many words as fit; a word longer than the width stands alone.
+            std::string line;
+            size_t p = 0;
+            while (p <= para.size()) {
+                size_t blank = para.find(' ', p);
+                if (blank == std::string::npos) blank = para.size();
+                const std::string word = para.substr(p, blank - p);
+                const std::string candidate = line.empty() ? word : line + " " + word;
+                if (!line.empty() && text::textWidth(f, candidate) > width_) {
+                    out.push_back(line);
+                    line = word;
+                } else {
+                    line = candidate;
+                }
+                p = blank + 1;
+            }
+            out.push_back(line);
+        }
+        if (nl == std::string::npos) break;
+        start = nl + 1;
+    }
+    return out;
+}
+
+void Label::adjustSize() {
+    if (!autoSize) return;
+    const int cell = text::metrics(font()).cellHeight();
+    if (wordWrap) {
+        height_ = cell * static_cast<int>(lines().size());
+        return;
+    }
+    width_ = text::textWidth(font(), caption_);
+    height_ = cell;
+}
+
+void Label::paint(const Rect& clip) { paintCaption(clip, font()); }
+
+void Label::paintCaption(const Rect& clip, const Font& f) {
     const Rect r = clientRect();
     raster::Target t = targetFor(owner_, clip.intersected(r));
     if (t.clip.empty()) return;
@@ -195,7 +301,16 @@ void Label::paint(const Rect& clip) {
         const TColor bg = parentColor ? (parent_ ? parent_->color : owner_.color()) : color;
         raster::fillRect(t, r, toPixel(bg), raster::PenMode::Copy);
     }
-    text::drawText(t, r.left, r.top, font(), caption_, false, 0);
+    if (!wordWrap) {
+        text::drawText(t, r.left, r.top, f, caption_, false, 0);
+        return;
+    }
+    const int cell = text::metrics(f).cellHeight();
+    int y = r.top;
+    for (const std::string& line : lines()) {
+        text::drawText(t, r.left, y, f, line, false, 0);
+        y += cell;
+    }
 }
 
 void Label::scaleLayout(int num, int den) {

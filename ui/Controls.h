@@ -11,6 +11,7 @@
 
 #include "ui/Canvas.h"
 #include "ui/Colour.h"
+#include "ui/Input.h"
 #include "ui/Jpeg.h"
 #include "ui/raster/Raster.h"
 #include "ui/text/Font.h"
@@ -22,6 +23,15 @@ class Panel;
 
 enum class Align { None, Client };
 enum class Cursor { Default, HandPoint };
+
+// A mouse event in the coordinates of the control it goes to (they may lie outside it
+// while the control holds the mouse).
+struct MouseEvent {
+    int x = 0;
+    int y = 0;
+    MouseButton button = MouseButton::Left;
+    unsigned shift = ssNone;
+};
 
 class Control {
 public:
@@ -50,6 +60,53 @@ public:
     Cursor cursor = Cursor::Default;
     std::function<void()> OnClick;
 
+    // Whether it takes input; a disabled control shows grey and keeps its value.
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool e);
+    // Visible and enabled together with every panel it lies on.
+    bool showing() const;
+    bool usable() const;
+
+    // Keyboard focus: controls that take it are reached with Tab in tab order (their
+    // order of creation unless a window sets another).
+    bool tabStop = false;
+    int tabOrder = 0;
+    virtual bool canFocus() const { return tabStop; }
+    bool focused() const;
+    void setFocus();
+    // What screen readers call it when it has no caption of its own ("Suche").
+    std::string accessibleName;
+
+    // Input. A control that takes the mouse gets press, moves and release (it holds the
+    // mouse from press to release); the others get OnClick at the release, as pictures do.
+    virtual bool takesMouse() const { return false; }
+    virtual void mouseDown(const MouseEvent&) {}
+    virtual void mouseMove(const MouseEvent&) {}
+    virtual void mouseUp(const MouseEvent&) {}
+    // Wheel notches (> 0 towards the user); returns whether it was used.
+    virtual bool mouseWheel(int /*notches*/, const MouseEvent&) { return false; }
+    // Keys and typed text while it has the focus; returns whether they were used.
+    virtual bool keyDown(int /*key*/, unsigned /*shift*/) { return false; }
+    virtual bool textInput(std::string_view /*utf8*/) { return false; }
+    virtual void focusChanged() { invalidate(); }
+    // Runs a user's press on it (a button, check box or link); false for other controls.
+    virtual bool press() { return false; }
+
+    // What the script language reports: the kind ("Button", "TrackBar", ...), the value
+    // (checked 0/1, an index or a position; empty for controls without one) and the text
+    // (caption, the chosen item's text or the edit's text).
+    virtual std::string kind() const { return "Control"; }
+    virtual std::string value() const { return ""; }
+    virtual std::string text() const { return ""; }
+    // A user's change of the value, events included; returns why not, or "".
+    virtual std::string setValue(const std::string& v);
+    // The items of a list, drop-down list or radio group.
+    virtual std::vector<std::string> items() const { return {}; }
+    // The bounds of item i in the form's client coordinates (radio items, visible rows).
+    virtual Rect itemRect(int /*i*/) const { return Rect{}; }
+    // The range and position of a slider or progress bar.
+    virtual bool range(int& /*min*/, int& /*max*/, int& /*position*/) const { return false; }
+
     // Bounds in the form's client coordinates.
     Rect clientRect() const;
     // Windowed controls (panels) lie above all others of the form.
@@ -63,12 +120,20 @@ public:
     void invalidate();
 
 protected:
+    // Repaints it and tells the backend that its state changed (focus, value, text).
+    void changed();
+    // Where it paints: the form's pixels, clipped to `clip` and its bounds.
+    raster::Target target(const Rect& clip) const;
+    const Font& formFont() const;
+    TColor parentBackground() const;
+
     Form& owner_;
     std::string name_;
     Panel* parent_;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     Align align_ = Align::None;
     bool visible_ = true;
+    bool enabled_ = true;
 };
 
 // Draws nothing by itself and keeps nothing: its paint handler draws on its canvas,
@@ -81,9 +146,25 @@ public:
     Font font;
     Canvas canvas{*this};
     std::function<void()> OnPaint;
+    // Mouse and keys for windows that let the picture be dragged, zoomed and clicked on.
+    std::function<void(MouseButton, unsigned shift, int x, int y)> OnMouseDown;
+    std::function<void(unsigned shift, int x, int y)> OnMouseMove;
+    std::function<void(MouseButton, unsigned shift, int x, int y)> OnMouseUp;
+    // Returns whether the notches were used (> 0 towards the user).
+    std::function<bool(int notches, unsigned shift, int x, int y)> OnMouseWheel;
+    // Keys while it has the focus (give it tabStop); returns whether the key was used.
+    std::function<bool(int key, unsigned shift)> OnKeyDown;
 
     void paint(const Rect& clip) override;
     void scaleLayout(int num, int den) override;
+    std::string kind() const override { return "PaintBox"; }
+    bool takesMouse() const override { return OnMouseDown || OnMouseMove || OnMouseUp; }
+    void mouseDown(const MouseEvent& e) override;
+    void mouseMove(const MouseEvent& e) override;
+    void mouseUp(const MouseEvent& e) override;
+    bool mouseWheel(int notches, const MouseEvent& e) override;
+    bool keyDown(int key, unsigned shift) override;
+    void focusChanged() override {}
     raster::Bitmap* canvasBitmap() override;
     Rect canvasBounds() const override;
     void canvasChanged(const Rect& r) override;
@@ -101,6 +182,7 @@ public:
     void setPicture(StoredJpeg jpeg);
     bool decoded() const { return !pending_; }
     void paint(const Rect& clip) override;
+    std::string kind() const override { return "Image"; }
 
 private:
     mutable raster::Bitmap picture_;
@@ -116,6 +198,7 @@ public:
     TColor penColor = clBlack;
     int penWidth = 1;
     void paint(const Rect& clip) override;
+    std::string kind() const override { return "Shape"; }
 };
 
 class Label : public Control {
@@ -131,10 +214,22 @@ public:
     TColor color = clBtnFace;
     bool transparent = false;
     bool autoSize = true;
+    // Breaks the caption into lines at blanks (and at line breaks) to fit its width; an
+    // auto-sized label then takes the height of its lines.
+    bool wordWrap = false;
+    void setWordWrap(bool w);
     void paint(const Rect& clip) override;
     void scaleLayout(int num, int den) override;
     void loaded() override { adjustSize(); }
     void adjustSize();
+    std::string kind() const override { return "Label"; }
+    std::string text() const override { return caption_; }
+    // The lines the caption shows in the label's width.
+    std::vector<std::string> lines() const;
+
+protected:
+    // Draws the caption in a colour of its own (links, disabled text).
+    void paintCaption(const Rect& clip, const Font& f);
 
 private:
     std::string caption_;
@@ -151,6 +246,7 @@ public:
     bool bevel = true;  // raised one-pixel bevel
     bool windowed() const override { return true; }
     void paint(const Rect& clip) override;
+    std::string kind() const override { return "Panel"; }
     void scaleLayout(int num, int den) override;
     const std::vector<Control*>& children() const { return children_; }
 

@@ -4,6 +4,7 @@
 #include <atomic>
 
 #include "ui/Application.h"
+#include "ui/ComboBox.h"
 
 namespace ui {
 
@@ -63,6 +64,12 @@ void Form::setBounds(int l, int t, int w, int h) {
 
 void Form::setVisibleFlag(bool v) {
     visible_ = v;
+    if (!v) {
+        // A hidden window lets go of the mouse and closes its drop-down list.
+        capture_ = nullptr;
+        clickPending_ = false;
+        dropped_ = nullptr;
+    }
     if (v) resizeBuffer();
     else releasePixels();
 }
@@ -147,6 +154,7 @@ void Form::paintRegion(const Rect& r) {
             if (c->parent() || c->windowed() != (pass == 1) || !c->visible()) continue;
             if (c->clientRect().intersects(r)) c->paint(r);
         }
+    if (dropped_ && dropped_->listRect().intersects(r)) dropped_->paintList(r);
     app_.backend().formPixelsChanged(*this, t.clip);
 }
 
@@ -184,6 +192,43 @@ Control* Form::controlAt(int x, int y) const {
 Cursor Form::cursorAt(int x, int y) const {
     const Control* c = controlAt(x, y);
     return c ? c->cursor : Cursor::Default;
+}
+
+void Form::setActiveControl(Control* c) {
+    if (c == activeControl_) return;
+    if (dropped_ && dropped_ != c) dropped_->closeUp(false);
+    Control* old = activeControl_;
+    activeControl_ = c;
+    if (old) old->focusChanged();
+    if (c) c->focusChanged();
+    app_.backend().formControlsChanged(*this);
+}
+
+std::vector<Control*> Form::tabOrderList() const {
+    std::vector<Control*> out = controls_;
+    std::stable_sort(out.begin(), out.end(), [](const Control* a, const Control* b) { return a->tabOrder < b->tabOrder; });
+    return out;
+}
+
+Control* Form::nextTabStop(const Control* from, bool forward) const {
+    std::vector<Control*> order = tabOrderList();
+    if (!forward) std::reverse(order.begin(), order.end());
+    auto start = std::find(order.begin(), order.end(), from);
+    const size_t n = order.size();
+    const size_t first = start == order.end() ? 0 : static_cast<size_t>(start - order.begin()) + 1;
+    for (size_t k = 0; k < n; ++k) {
+        Control* c = order[(first + k) % n];
+        if (c->canFocus() && c->usable()) return c;
+    }
+    return nullptr;
+}
+
+void Form::setDroppedDown(ComboBox* c) {
+    if (c == dropped_) return;
+    if (dropped_) Invalidate(dropped_->listRect());
+    dropped_ = c;
+    if (dropped_) Invalidate(dropped_->listRect());
+    app_.backend().formControlsChanged(*this);
 }
 
 void Form::scaleLayout(int designPPI) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/Canvas.h"
@@ -15,6 +16,7 @@
 namespace ui {
 
 class Application;
+class ComboBox;
 
 enum class BorderStyle { ToolWindow, SizeToolWin };
 
@@ -90,6 +92,23 @@ public:
     Control* controlAt(int x, int y) const;
     Cursor cursorAt(int x, int y) const;
 
+    // Keyboard focus: the control that gets keys and typed text (null: none).
+    Control* activeControl() const { return activeControl_; }
+    void setActiveControl(Control* c);
+    // Every control in tab order (tab order, then creation order).
+    std::vector<Control*> tabOrderList() const;
+    // The next control that takes the focus after `from` (or the first), or null.
+    Control* nextTabStop(const Control* from, bool forward) const;
+    // The button Enter presses when the focused control does not use the key.
+    Control* defaultButton = nullptr;
+    // A drop-down list open over the window: it is painted last and takes the mouse first.
+    ComboBox* droppedDown() const { return dropped_; }
+    void setDroppedDown(ComboBox* c);
+    // The control holding the mouse between press and release.
+    Control* mouseCapture() const { return capture_; }
+    // Figures the window computes, one (name, value) each, for scripts and checks.
+    virtual std::vector<std::pair<std::string, std::string>> values() const { return {}; }
+
     // The client pixels. A hidden window has none: it gets them when it is shown (and
     // paints them whole) and gives them back when it is hidden, so what is drawn while
     // it is hidden goes nowhere.
@@ -137,6 +156,10 @@ private:
 
     int disabledBy_ = 0;
     Form* owner_ = nullptr;  // the form it was last shown (not modal) from
+    Control* activeControl_ = nullptr;
+    Control* capture_ = nullptr;
+    bool clickPending_ = false;  // pressed on a control without mouse handling of its own
+    ComboBox* dropped_ = nullptr;
 
     Application& app_;
     std::string className_;
