@@ -6,6 +6,7 @@
 #include "frame/Layout.h"
 #include "frame/TopicForm.h"
 #include "chapters/Chapters.h"
+#include "study/FormGlossar.h"
 
 namespace app {
 
@@ -104,7 +105,9 @@ TFormMetallo::TFormMetallo(ui::Application& app)
       Makroskopie1(MainMenu1, "Makroskopie1", "&Makroskopie"),
       Lichtmikroskopie1(MainMenu1, "Lichtmikroskopie1", "&Lichtmikroskopie"),
       Rasterelektronenmikroskop1(MainMenu1, "Rasterelektronenmikroskop1", "&Rasterelektronenmikroskop"),
-      Mikrobereichsanalysen1(MainMenu1, "Mikrobereichsanalysen1", "&Mikrobereichsanalysen") {
+      Mikrobereichsanalysen1(MainMenu1, "Mikrobereichsanalysen1", "&Mikrobereichsanalysen"),
+      Uebungen1(MainMenu1, "Uebungen1", "Ü&bungen"),
+      Glossar1(Uebungen1, "Glossar1", "Glossar") {
     setColor(ui::clBlue);
     PaintBoxHaupt.color = 0x80FFFF;
     PaintBoxHaupt.font = font;
@@ -128,6 +131,7 @@ TFormMetallo::TFormMetallo(ui::Application& app)
         };
         chapterItems.push_back(std::move(item));
     }
+    Glossar1.OnClick = [this] { Glossar1Click(); };
 }
 
 void TFormMetallo::FormCreate() {
@@ -184,6 +188,11 @@ void TFormMetallo::closeOverview() {
 }
 
 void TFormMetallo::ESC1Click() { closeOverview(); }
+
+// The glossary stays usable beside the overview and the windows opened from it.
+void TFormMetallo::Glossar1Click() {
+    if (study::TFormGlossar* glossary = frame::findWindow<study::TFormGlossar>(application())) glossary->Show();
+}
 
 void TFormMetallo::Ende1Click() { closeOverview(); }
 

@@ -30,6 +30,8 @@ public:
     ui::MenuItem Lichtmikroskopie1;
     ui::MenuItem Rasterelektronenmikroskop1;
     ui::MenuItem Mikrobereichsanalysen1;
+    ui::MenuItem Uebungen1;
+    ui::MenuItem Glossar1;
     std::vector<std::unique_ptr<ui::MenuItem>> chapterItems;
 
     // Handlers
@@ -40,6 +42,7 @@ public:
     void BlauClick();
     void ESC1Click();
     void Ende1Click();
+    void Glossar1Click();
 
     // State
     double ScaleX = 0;

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "frame/TopicForm.h"
+#include "study/FormGlossar.h"
 
 namespace app {
 
@@ -85,6 +87,8 @@ constexpr Opener kOpeners[] = {
     {"TFormEDXWeg", "menu TFormMetallo Wirkungsweise1"},
     {"TFormDetSch", "menu TFormMetallo SiliziumDetektorschematisch1"},
     {"TFormREMEDX", "menu TFormMetallo EDXSpektrumGusseisen1"},
+    // Übungen
+    {"TFormGlossar", "menu TFormMetallo Glossar1"},
 };
 
 std::vector<std::string> words(std::string_view s) {
@@ -149,7 +153,18 @@ std::string_view openStep(std::string_view className) {
     return {};
 }
 
-std::string openWindow(ui::Application& app, std::string_view className) {
+std::string openWindow(ui::Application& app, std::string_view what) {
+    // "TFormGlossar:Begriff" opens the glossary at that term.
+    const size_t colon = what.find(':');
+    const std::string_view className = what.substr(0, colon);
+    if (colon != std::string_view::npos && className == study::TFormGlossar::kClassName) {
+        if (std::string problem = openWindow(app, className); !problem.empty()) return problem;
+        auto* glossary = frame::findWindow<study::TFormGlossar>(app);
+        if (!glossary->showTerm(std::string(what.substr(colon + 1))))
+            return "metallographie: einen Begriff " + shortened(what.substr(colon + 1)) + " gibt es im Glossar nicht";
+        app.flush();
+        return "";
+    }
     ui::Form* f = app.findForm(std::string(className));
     if (!f || (openStep(className).empty() && f != app.mainForm())) {
         open(app, "TFormMetallo", 0);

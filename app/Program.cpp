@@ -1,5 +1,6 @@
 #include "app/Program.h"
 
+#include "app/GlossaryLinks.h"
 #include "app/WindowList.h"
 
 namespace app {
@@ -16,6 +17,7 @@ void Program::start() {
         windows_.push_back(e.make(app_));
         app_.create(*windows_.back());
     }
+    connectGlossary(app_);
     windows_.front()->Show();
 }
 

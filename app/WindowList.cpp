@@ -7,6 +7,7 @@
 #include "app/FormInfo.h"
 #include "app/FormMetallo.h"
 #include "chapters/Chapters.h"
+#include "study/FormGlossar.h"
 
 namespace app {
 
@@ -75,6 +76,8 @@ std::span<const WindowEntry> windowList() {
     entry<chapters::TFormAvTDuk>(),
     entry<chapters::TFormAvTMisch>(),
     entry<chapters::TFormLMEinrichtungen>(),
+    // The hands-on windows, after the windows of the chapters.
+    entry<study::TFormGlossar>(),
     };
     return list;
 }

@@ -11,7 +11,8 @@
 //   shot running TFormREMRaster
 //
 // Commands: menu FORM ITEM, key FORM esc, click FORM X Y, clickon FORM CONTROL (its
-// centre), activate FORM, advance MS,
+// centre), activate FORM, advance MS, the control commands of the script language
+// (type, keys, drag, wheel, set, press; words joined by one blank),
 // show FORM (for a window whose opener is not there yet), shot NAME FORM|screen.
 // Each block runs in a fresh program once per screen size; picture NAME of block B at
 // 800x600 is "B.NAME@800x600". The checksums stand in the file of the same name with
@@ -37,6 +38,7 @@
 #include <vector>
 
 #include "app/Program.h"
+#include "app/Script.h"
 #include "ui/Application.h"
 #include "ui/Png.h"
 #include "ui/headless/Headless.h"
@@ -211,6 +213,14 @@ TEST_P(Reference, PicturesAsStored) {
         } else if (w[0] == "show" && w.size() == 2) {
             formOf(app, s, 1).Show();
             app.flush();
+        } else if (w[0] == "type" || w[0] == "keys" || w[0] == "drag" || w[0] == "wheel" || w[0] == "set" ||
+                   w[0] == "press") {
+            // The user's input on controls, as the script language gives it.
+            std::string line;
+            for (const std::string& word : w) line += (line.empty() ? "" : " ") + word;
+            std::ostringstream out, err;
+            EXPECT_EQ(app::runScript(app, backend, line, out, err), 0) << err.str();
+            EXPECT_EQ(out.str(), "") << line;
         } else if (w[0] == "shot" && w.size() == 3) {
             const ui::raster::Bitmap b = w[2] == "screen" ? backend.captureScreen() : backend.captureForm(formOf(app, s, 2));
             const std::string name = sc.name + "." + w[1] + suffix;

@@ -55,6 +55,10 @@ async function replay(mg, siteUrl, block, screen, report, counts) {
             else if (cmd === 'activate' && words.length === 2) await mg.activate(a);
             else if (cmd === 'advance' && words.length === 2) await mg.advance(Number(a));
             else if (cmd === 'show' && words.length === 2) await mg.show(a);
+            else if (['type', 'keys', 'drag', 'wheel', 'set', 'press'].includes(cmd)) {
+                const r = await mg.script(words.join(' '));
+                if (r.status !== 0 || r.output) throw new Error(`${words.join(' ')}: ${r.error || r.output}`);
+            }
             else if (cmd === 'shot' && words.length === 3) {
                 if (b === 'screen') {
                     counts.skipped++;

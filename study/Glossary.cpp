@@ -1,0 +1,159 @@
+#include "study/Glossary.h"
+
+#include <algorithm>
+
+#include "assets/Texts.h"
+#include "ui/Input.h"
+#include "ui/text/TextEngine.h"
+
+namespace study {
+
+namespace {
+
+std::string trim(std::string_view s) {
+    const size_t a = s.find_first_not_of(" \t\r");
+    if (a == std::string_view::npos) return "";
+    const size_t b = s.find_last_not_of(" \t\r");
+    return std::string(s.substr(a, b - a + 1));
+}
+
+std::vector<std::string> splitList(std::string_view s) {
+    std::vector<std::string> out;
+    size_t start = 0;
+    for (;;) {
+        const size_t semi = s.find(';', start);
+        const std::string item = trim(s.substr(start, semi == std::string_view::npos ? std::string_view::npos : semi - start));
+        if (!item.empty()) out.push_back(item);
+        if (semi == std::string_view::npos) return out;
+        start = semi + 1;
+    }
+}
+
+// Lower case for the letters the program's texts use.
+char32_t lower(char32_t c) {
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 32;
+    return c;
+}
+
+std::string fold(std::string_view utf8, bool asE, bool sharpSAsSs) {
+    std::string out;
+    for (char32_t c : ui::text::decodeUtf8(utf8)) {
+        c = lower(c);
+        switch (c) {
+            case U'ä': out += asE ? "ae" : "a"; continue;
+            case U'ö': out += asE ? "oe" : "o"; continue;
+            case U'ü': out += asE ? "ue" : "u"; continue;
+            case U'ß': out += sharpSAsSs ? "ss" : "ß"; continue;
+            default: ui::appendUtf8(out, c);
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string foldForSearch(std::string_view utf8, bool asE) { return fold(utf8, asE, true); }
+
+std::string sortKey(std::string_view utf8) { return fold(utf8, false, true); }
+
+bool dictionaryLess(std::string_view a, std::string_view b) {
+    const std::string ka = sortKey(a), kb = sortKey(b);
+    if (ka != kb) return ka < kb;
+    // "Masse" before "Maße", "Ar" before "Är": the plain spelling first, then exactly.
+    const std::string ea = fold(a, true, false), eb = fold(b, true, false);
+    if (ea != eb) return ea < eb;
+    return a < b;
+}
+
+Glossary Glossary::parse(std::string_view file, std::vector<std::string>* problems) {
+    Glossary g;
+    auto problem = [&](std::string p) {
+        if (problems) problems->push_back(std::move(p));
+    };
+    size_t pos = 0;
+    int lineNo = 0;
+    while (pos <= file.size()) {
+        const size_t nl = file.find('\n', pos);
+        std::string_view line = file.substr(pos, nl == std::string_view::npos ? std::string_view::npos : nl - pos);
+        pos = nl == std::string_view::npos ? file.size() + 1 : nl + 1;
+        ++lineNo;
+        const std::string t = trim(line);
+        if (t.empty() || line.front() == '#') continue;
+        if (t.starts_with("= ") || t == "=") {
+            Term term;
+            term.name = trim(std::string_view(t).substr(1));
+            if (term.name.empty()) problem("line " + std::to_string(lineNo) + ": a term without a name");
+            else g.terms_.push_back(std::move(term));
+            continue;
+        }
+        if (g.terms_.empty()) {
+            problem("line " + std::to_string(lineNo) + ": text before the first term");
+            continue;
+        }
+        Term& term = g.terms_.back();
+        if (t.starts_with("siehe:")) {
+            for (std::string& s : splitList(std::string_view(t).substr(6))) term.seeAlso.push_back(std::move(s));
+        } else if (t.starts_with("ansehen:")) {
+            for (std::string& s : splitList(std::string_view(t).substr(8))) term.windows.push_back(std::move(s));
+        } else {
+            if (!term.text.empty()) term.text += ' ';
+            term.text += t;
+        }
+    }
+    std::stable_sort(g.terms_.begin(), g.terms_.end(), [](const Term& a, const Term& b) { return dictionaryLess(a.name, b.name); });
+    // A name twice: the first stays.
+    for (size_t i = 1; i < g.terms_.size();) {
+        if (foldForSearch(g.terms_[i].name, false) == foldForSearch(g.terms_[i - 1].name, false)) {
+            problem("the term '" + g.terms_[i].name + "' is there twice");
+            g.terms_.erase(g.terms_.begin() + static_cast<std::ptrdiff_t>(i));
+        } else {
+            ++i;
+        }
+    }
+    for (Term& term : g.terms_) {
+        if (term.text.empty()) problem("the term '" + term.name + "' has no definition");
+        std::vector<std::string> kept;
+        for (std::string& s : term.seeAlso) {
+            if (g.find(s) < 0 || s == term.name) problem("'" + term.name + "' refers to '" + s + "', which is no other term");
+            else kept.push_back(std::move(s));
+        }
+        term.seeAlso = std::move(kept);
+    }
+    return g;
+}
+
+const Glossary& Glossary::builtIn() {
+    static const Glossary g = parse(assets::glossaryText());
+    return g;
+}
+
+int Glossary::find(std::string_view name) const {
+    for (size_t i = 0; i < terms_.size(); ++i)
+        if (terms_[i].name == name) return static_cast<int>(i);
+    const std::string want = foldForSearch(name, false);
+    for (size_t i = 0; i < terms_.size(); ++i)
+        if (foldForSearch(terms_[i].name, false) == want) return static_cast<int>(i);
+    return -1;
+}
+
+std::vector<int> Glossary::search(std::string_view query) const {
+    const std::string q = trim(query);
+    const std::string plain = foldForSearch(q, false), withE = foldForSearch(q, true);
+    std::vector<int> out;
+    for (size_t i = 0; i < terms_.size(); ++i) {
+        const std::string& n = terms_[i].name;
+        if (foldForSearch(n, false).find(plain) != std::string::npos || foldForSearch(n, true).find(withE) != std::string::npos)
+            out.push_back(static_cast<int>(i));
+    }
+    return out;
+}
+
+std::vector<int> Glossary::termsOfWindow(std::string_view className) const {
+    std::vector<int> out;
+    for (size_t i = 0; i < terms_.size(); ++i)
+        if (std::find(terms_[i].windows.begin(), terms_[i].windows.end(), className) != terms_[i].windows.end())
+            out.push_back(static_cast<int>(i));
+    return out;
+}
+
+}  // namespace study
