@@ -2,7 +2,7 @@
 #   TEMPLATE  page template with the lines <!--STYLE-->, <!--PAGE--> and
 #             <script src="metallographie.js"></script>
 #   STYLE     style sheet, inlined at <!--STYLE-->
-#   PAGE      the page's script, inlined at <!--PAGE-->
+#   PAGE      the page's scripts, separated by "|", inlined in this order at <!--PAGE-->
 #   JS        the program's script; its .wasm lies beside it
 #   SINGLE_JS the same program as one script (wasm inlined)
 #   SITE      folder for index.html, metallographie.js, metallographie.wasm
@@ -33,7 +33,12 @@ foreach(marker "<!--STYLE-->" "<!--PAGE-->" "${program_tag}")
 endforeach()
 
 read_text(style "${STYLE}")
-script_element(page "${PAGE}")
+string(REPLACE "|" ";" page_files "${PAGE}")
+set(page "")
+foreach(file IN LISTS page_files)
+  script_element(one "${file}")
+  string(APPEND page "${one}\n")
+endforeach()
 string(REPLACE "<!--STYLE-->" "<style>\n${style}\n</style>" html "${template}")
 string(REPLACE "<!--PAGE-->" "${page}" html "${html}")
 

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <memory>
 #include <sstream>
 
 #include "app/Script.h"
@@ -105,12 +106,6 @@ void WebBackend::userEscape(int id) {
     });
 }
 
-void WebBackend::userClick(int id, int x, int y) {
-    deliver([this, id, x, y] {
-        if (ui::Form* f = form(id)) app().mouseClick(*f, x, y);
-    });
-}
-
 void WebBackend::userClose(int id) {
     deliver([this, id] {
         if (ui::Form* f = form(id)) app().userClose(*f);
@@ -123,6 +118,44 @@ void WebBackend::userActivate(int id) {
         if (!f || !f->visible() || app().activeForm() == f) return;
         // A disabled window hands activation on to the modal window above it.
         app().userActivate(*f);
+    });
+}
+
+void WebBackend::userMouse(int id, Mouse what, int x, int y, ui::MouseButton b, unsigned shift) {
+    deliver([this, id, what, x, y, b, shift] {
+        ui::Form* f = form(id);
+        if (!f) return;
+        if (what == Mouse::Down) app().mouseDown(*f, x, y, b, shift);
+        else if (what == Mouse::Move) app().mouseMove(*f, x, y, shift);
+        else app().mouseUp(*f, x, y, b, shift);
+    });
+}
+
+void WebBackend::userWheel(int id, int x, int y, int notches, unsigned shift) {
+    deliver([this, id, x, y, notches, shift] {
+        if (ui::Form* f = form(id)) app().mouseWheel(*f, x, y, notches, shift);
+    });
+}
+
+template <class Event>
+bool WebBackend::deliverUsed(Event&& event) {
+    // A waiting event runs later, when nobody asks for its answer any more.
+    auto used = std::make_shared<bool>(false);
+    deliver([used, event = std::forward<Event>(event)]() mutable { *used = event(); });
+    return *used;
+}
+
+bool WebBackend::userKey(int id, int key, unsigned shift) {
+    return deliverUsed([this, id, key, shift] {
+        ui::Form* f = form(id);
+        return f && app().keyDown(*f, key, shift);
+    });
+}
+
+bool WebBackend::userText(int id, const std::string& utf8) {
+    return deliverUsed([this, id, utf8] {
+        ui::Form* f = form(id);
+        return f && app().textInput(*f, utf8);
     });
 }
 

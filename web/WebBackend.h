@@ -30,9 +30,15 @@ public:
     // changed goes to the page. An event that arrives while one runs waits its turn.
     void userMenu(int id, int itemIndex);
     void userEscape(int id);
-    void userClick(int id, int x, int y);
     void userClose(int id);
     void userActivate(int id);
+    // Mouse (pen and touch alike) and wheel on a window's client area, in client pixels.
+    enum class Mouse { Down, Move, Up };
+    void userMouse(int id, Mouse what, int x, int y, ui::MouseButton b, unsigned shift);
+    void userWheel(int id, int x, int y, int notches, unsigned shift);
+    // A key (ui::vk code) and typed text for the active window; whether the program used it.
+    bool userKey(int id, int key, unsigned shift);
+    bool userText(int id, const std::string& utf8);
 
     // Runs script lines as --headless does; returns the page's JSON answer.
     std::string script(const std::string& text);
@@ -62,6 +68,9 @@ private:
     };
     template <class Event>
     void deliver(Event&& event);
+    // Delivers an event that answers whether the program used it (false when it waits).
+    template <class Event>
+    bool deliverUsed(Event&& event);
     void dirty(const ui::Form& f, unsigned flags);
     void sendState(const ui::Form& f);
     void sendPixels(const ui::Form& f, const ui::raster::Rect& r);

@@ -77,8 +77,27 @@ EMSCRIPTEN_KEEPALIVE void mg_escape(int id) {
     if (backend()) backend()->userEscape(id);
 }
 
-EMSCRIPTEN_KEEPALIVE void mg_click(int id, int x, int y) {
-    if (backend()) backend()->userClick(id, x, y);
+// Mouse on a window's client area: what 0 press, 1 move, 2 release; button 0 left,
+// 1 middle, 2 right (the browser's numbering); shift as ui::Shift.
+EMSCRIPTEN_KEEPALIVE void mg_mouse(int id, int what, int x, int y, int button, int shift) {
+    if (!backend() || what < 0 || what > 2) return;
+    const ui::MouseButton b = button == 2 ? ui::MouseButton::Right : button == 1 ? ui::MouseButton::Middle
+                                                                                : ui::MouseButton::Left;
+    backend()->userMouse(id, static_cast<web::WebBackend::Mouse>(what), x, y, b, static_cast<unsigned>(shift));
+}
+
+// Wheel notches (> 0 towards the user).
+EMSCRIPTEN_KEEPALIVE void mg_wheel(int id, int x, int y, int notches, int shift) {
+    if (backend()) backend()->userWheel(id, x, y, notches, static_cast<unsigned>(shift));
+}
+
+// A key (ui::vk code) or typed text for the active window; 1 when the program used it.
+EMSCRIPTEN_KEEPALIVE int mg_key(int id, int key, int shift) {
+    return backend() && backend()->userKey(id, key, static_cast<unsigned>(shift)) ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE int mg_text(int id, const char* utf8) {
+    return backend() && utf8 && backend()->userText(id, utf8) ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE void mg_close(int id) {

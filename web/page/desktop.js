@@ -103,7 +103,8 @@
     canvas.setAttribute('role', 'img');
     el.append(caption, menubar, canvas);
     screenEl.append(el);
-    const w = { id, el, title, close, menubar, canvas, ctx: canvas.getContext('2d'), state: null, menuKey: '', textKey: null };
+    const w = { id, el, title, close, menubar, canvas, ctx: canvas.getContext('2d'), state: null, menuKey: '', textKey: null,
+                pointer: null, mouse: null };
 
     el.addEventListener('mousedown', (e) => {
       if (e.button !== 0) return;
@@ -119,20 +120,61 @@
       closePopups();
       deliver(() => Module._mg_close(id));
     });
-    canvas.addEventListener('click', (e) => {
-      const [x, y] = clientPoint(w, e);
+    pointerInput(w);
+    return w;
+  }
+
+  // ---- Mouse, pen and touch on a window's picture, and the wheel over a window
+
+  const buttons = (e) => (e.button >= 0 && e.button <= 2 ? e.button : -1);
+
+  function pointerInput(w) {
+    const { id, el, canvas } = w;
+    // The pointer that pressed holds the canvas until it lets go, also outside it.
+    canvas.addEventListener('pointerdown', (e) => {
+      if (!e.isPrimary || w.pointer !== null || buttons(e) < 0) return;
+      const p = clientPoint(w, e);
       closePopups();
-      if (document.activeElement && document.activeElement.blur) document.activeElement.blur();
-      deliver(() => Module._mg_click(id, x, y));
+      // A menu lets the keyboard go.
+      const focused = document.activeElement;
+      if (focused && focused.blur) focused.blur();
+      canvas.setPointerCapture(e.pointerId);
+      w.pointer = e.pointerId;
+      w.mouse = p;
+      deliver(() => Module._mg_mouse(id, 0, p[0], p[1], e.button, mgInput.shiftState(e)));
     });
-    canvas.addEventListener('mousemove', (e) => {
-      w.mouse = clientPoint(w, e);
+    canvas.addEventListener('pointermove', (e) => {
+      if (!e.isPrimary || (w.pointer !== null && e.pointerId !== w.pointer)) return;
+      const p = clientPoint(w, e);
+      if (w.mouse && p[0] === w.mouse[0] && p[1] === w.mouse[1]) return;
+      w.mouse = p;
+      // Also without a button: what lies under the mouse may follow it.
+      deliver(() => Module._mg_mouse(id, 1, p[0], p[1], 0, mgInput.shiftState(e)));
       updateCursor(w);
     });
-    canvas.addEventListener('mouseleave', () => {
-      w.mouse = null;
+    const release = (e) => {
+      if (e.pointerId !== w.pointer) return;
+      w.pointer = null;
+      // A cancelled touch ends where it was last seen.
+      const p = e.type === 'pointercancel' && w.mouse ? w.mouse : clientPoint(w, e);
+      deliver(() => Module._mg_mouse(id, 2, p[0], p[1], e.button < 0 ? 0 : e.button, mgInput.shiftState(e)));
+    };
+    canvas.addEventListener('pointerup', release);
+    canvas.addEventListener('pointercancel', release);
+    canvas.addEventListener('pointerleave', () => {
+      if (w.pointer === null) w.mouse = null;
     });
-    return w;
+    // No text gets selected.
+    canvas.addEventListener('mousedown', (e) => e.preventDefault());
+    canvas.addEventListener('contextmenu', (e) => e.preventDefault());
+    const notches = mgInput.wheel();
+    el.addEventListener('wheel', (e) => {
+      e.preventDefault();
+      const n = notches(e);
+      if (!n || e.target !== canvas) return;
+      const p = clientPoint(w, e);
+      deliver(() => Module._mg_wheel(id, p[0], p[1], n, mgInput.shiftState(e)));
+    }, { passive: false });
   }
 
   function clientPoint(w, e) {
@@ -455,8 +497,23 @@
         e.preventDefault();
         letterIn(items(win.menubar), e.key.toLowerCase(), focused);
       }
+      return;
     }
+    if (active && active.state.enabled) programKey(e, active);
   });
+
+  // Every other key goes to the active window: first as a key, then as typed text. What
+  // the program uses, the browser does not do too.
+  function programKey(e, w) {
+    if (e.isComposing || e.keyCode === 229) return;
+    const key = mgInput.virtualKey(e), shift = mgInput.shiftState(e);
+    let used = false;
+    if (key) deliver(() => (used = Module._mg_key(w.id, key, shift) !== 0));
+    const text = !used ? mgInput.typedText(e) : '';
+    if (text) deliver(() => (used = Module.ccall('mg_text', 'number', ['number', 'string'], [w.id, text]) !== 0));
+    if (used) e.preventDefault();
+  }
+
   document.addEventListener('keyup', (e) => {
     if (e.key === 'Alt' && altAlone && !ended) {
       // Alt on its own highlights the active window's first menu, as on the desktop.
