@@ -48,6 +48,12 @@ public:
         s_ += v ? "true" : "false";
         return *this;
     }
+    // A value another writer made.
+    Json& raw(std::string_view v) {
+        comma();
+        s_ += v;
+        return *this;
+    }
     const std::string& str() const { return s_; }
 
 private:

@@ -12,7 +12,9 @@
 
 #include "app/Script.h"
 #include "app/TextAlternative.h"
+#include "ui/Edit.h"
 #include "web/Json.h"
+#include "web/Mirror.h"
 
 // The page's side of the bridge lives in desktop.js (window.mgPage).
 EM_JS(void, mg_page_state, (int id, const char* json), { mgPage.state(id, UTF8ToString(json)); });
@@ -159,6 +161,42 @@ bool WebBackend::userText(int id, const std::string& utf8) {
     });
 }
 
+template <class Act>
+void WebBackend::onControl(int id, const std::string& control, Act&& act) {
+    deliver([this, id, control, act = std::forward<Act>(act)]() mutable {
+        ui::Form* f = form(id);
+        ui::Control* c = f ? f->findControl(control) : nullptr;
+        if (!c || !f->visible() || !f->enabled() || !c->usable()) return;
+        if (app().activeForm() != f) app().userActivate(*f);
+        c->setFocus();
+        act(*f, *c);
+        app().flush();
+    });
+}
+
+void WebBackend::userFocus(int id, const std::string& control) {
+    onControl(id, control, [](ui::Form&, ui::Control&) {});
+}
+
+void WebBackend::userPress(int id, const std::string& control) {
+    onControl(id, control, [](ui::Form&, ui::Control& c) { c.press(); });
+}
+
+void WebBackend::userSet(int id, const std::string& control, const std::string& value) {
+    onControl(id, control, [value](ui::Form&, ui::Control& c) { c.setValue(value); });
+}
+
+void WebBackend::userEdit(int id, const std::string& control, int start, int end, const std::string& utf8) {
+    onControl(id, control, [this, start, end, utf8](ui::Form& f, ui::Control& c) {
+        auto* e = dynamic_cast<ui::Edit*>(&c);
+        if (!e) return;
+        // What the browser's field did, done by the program's own keys and typing.
+        e->select(start, end);
+        if (!utf8.empty()) app().textInput(f, utf8);
+        else if (start != end) app().keyDown(f, ui::vk::Delete);
+    });
+}
+
 // ---- Script
 
 namespace {
@@ -234,10 +272,12 @@ void WebBackend::dirty(const ui::Form& f, unsigned flags) { pending_[&f].flags |
 void WebBackend::formPixelsChanged(ui::Form& f, const ui::raster::Rect& r) {
     Pending& p = pending_[&f];
     p.pixels = p.pixels.empty() ? r : p.pixels.united(r);
+    if (!(p.flags & kControls) && sentControls_.count(&f) && mirrorMayMove(f, r)) p.flags |= kControls;
 }
 
 void WebBackend::formHidden(ui::Form& f) {
     pending_.erase(&f);
+    sentControls_.erase(&f);
     mg_page_hide(idOf(f));
 }
 
@@ -257,10 +297,8 @@ void WebBackend::push() {
     pending_.clear();
     for (const auto& [form, p] : pending) {
         if (!form->visible()) continue;
-        if (p.flags & kState) {
-            sendState(*form);
-            order = true;
-        }
+        if (p.flags & (kState | kControls)) sendState(*form, p.flags);
+        order = order || (p.flags & kState);
         const ui::raster::Rect all{0, 0, form->clientWidth(), form->clientHeight()};
         const ui::raster::Rect r = (p.flags & kAllPixels) ? all : p.pixels.intersected(all);
         if (!r.empty() && form->hasPixels()) sendPixels(*form, r);
@@ -278,9 +316,26 @@ void WebBackend::push() {
     }
 }
 
-void WebBackend::sendState(const ui::Form& f) {
+void WebBackend::sendState(const ui::Form& f, unsigned flags) {
+    // The controls go along when they changed (and with the whole state, for a window
+    // that has them); the page keeps what a message leaves out.
+    std::string controls;
+    if (hasMirror(f)) {
+        Json c;
+        writeControls(c, f);
+        controls = c.str();
+        auto [sent, fresh] = sentControls_.try_emplace(&f, controls);
+        if (!fresh && sent->second == controls && !(flags & kState)) return;
+        sent->second = controls;
+    }
     Json j;
     j.beginObject();
+    if (!controls.empty()) j.key("controls").raw(controls);
+    if (!(flags & kState)) {
+        j.endObject();
+        mg_page_state(idOf(f), j.str().c_str());
+        return;
+    }
     j.key("cls").string(f.className());
     j.key("caption").string(f.caption());
     j.key("left").number(f.left());

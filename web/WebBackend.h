@@ -39,6 +39,12 @@ public:
     // A key (ui::vk code) and typed text for the active window; whether the program used it.
     bool userKey(int id, int key, unsigned shift);
     bool userText(int id, const std::string& utf8);
+    // What the page's mirror of a control asks for (a screen reader, a phone's keyboard):
+    // the focus, a press, a value, an edit's characters [start, end) replaced by a text.
+    void userFocus(int id, const std::string& control);
+    void userPress(int id, const std::string& control);
+    void userSet(int id, const std::string& control, const std::string& value);
+    void userEdit(int id, const std::string& control, int start, int end, const std::string& utf8);
 
     // Runs script lines as --headless does; returns the page's JSON answer.
     std::string script(const std::string& text);
@@ -58,10 +64,11 @@ public:
     void formActivated(ui::Form& f) override { dirty(f, kState); }
     void formPixelsChanged(ui::Form& f, const ui::raster::Rect& r) override;
     void formCursorChanged(ui::Form& f) override { dirty(f, kCursor); }
+    void formControlsChanged(ui::Form& f) override { dirty(f, kControls); }
     void quit(int status) override;
 
 private:
-    enum : unsigned { kState = 1, kAllPixels = 2, kCursor = 4 };
+    enum : unsigned { kState = 1, kAllPixels = 2, kCursor = 4, kControls = 8 };
     struct Pending {
         unsigned flags = 0;
         ui::raster::Rect pixels;
@@ -71,8 +78,12 @@ private:
     // Delivers an event that answers whether the program used it (false when it waits).
     template <class Event>
     bool deliverUsed(Event&& event);
+    // Runs `act` on a control of a window that takes input, as a user's action on it:
+    // the window becomes active, the control takes the focus.
+    template <class Act>
+    void onControl(int id, const std::string& control, Act&& act);
     void dirty(const ui::Form& f, unsigned flags);
-    void sendState(const ui::Form& f);
+    void sendState(const ui::Form& f, unsigned flags);
     void sendPixels(const ui::Form& f, const ui::raster::Rect& r);
 
     bool manualClock_;
@@ -82,6 +93,7 @@ private:
     bool clockStarted_ = false;
     bool quitSent_ = false;
     std::map<const ui::Form*, Pending> pending_;
+    std::map<const ui::Form*, std::string> sentControls_;  // the controls the page has, as sent
     std::vector<uint8_t> rgba_;
 };
 

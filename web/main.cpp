@@ -100,6 +100,24 @@ EMSCRIPTEN_KEEPALIVE int mg_text(int id, const char* utf8) {
     return backend() && utf8 && backend()->userText(id, utf8) ? 1 : 0;
 }
 
+// The page's mirror of a control: it took the browser's focus, it was pressed, its value
+// was set (a screen reader's actions), an edit's characters [start, end) were replaced.
+EMSCRIPTEN_KEEPALIVE void mg_focus(int id, const char* control) {
+    if (backend() && control) backend()->userFocus(id, control);
+}
+
+EMSCRIPTEN_KEEPALIVE void mg_press(int id, const char* control) {
+    if (backend() && control) backend()->userPress(id, control);
+}
+
+EMSCRIPTEN_KEEPALIVE void mg_set(int id, const char* control, const char* value) {
+    if (backend() && control && value) backend()->userSet(id, control, value);
+}
+
+EMSCRIPTEN_KEEPALIVE void mg_edit(int id, const char* control, int start, int end, const char* utf8) {
+    if (backend() && control && utf8) backend()->userEdit(id, control, start, end, utf8);
+}
+
 EMSCRIPTEN_KEEPALIVE void mg_close(int id) {
     if (backend()) backend()->userClose(id);
 }

@@ -101,10 +101,16 @@
     const canvas = document.createElement('canvas');
     canvas.className = 'mg-client';
     canvas.setAttribute('role', 'img');
-    el.append(caption, menubar, canvas);
+    // The controls' invisible twins lie over the canvas.
+    const layer = document.createElement('div');
+    layer.className = 'mg-controls';
+    const body = document.createElement('div');
+    body.className = 'mg-body';
+    body.append(canvas, layer);
+    el.append(caption, menubar, body);
     screenEl.append(el);
-    const w = { id, el, title, close, menubar, canvas, ctx: canvas.getContext('2d'), state: null, menuKey: '', textKey: null,
-                pointer: null, mouse: null };
+    const w = { id, el, title, close, menubar, canvas, layer, ctx: canvas.getContext('2d'), state: null, menuKey: '', textKey: null,
+                mirror: null, focusKey: null, pointer: null, mouse: null };
 
     el.addEventListener('mousedown', (e) => {
       if (e.button !== 0) return;
@@ -135,13 +141,14 @@
       if (!e.isPrimary || w.pointer !== null || buttons(e) < 0) return;
       const p = clientPoint(w, e);
       closePopups();
-      // A menu lets the keyboard go.
+      // A menu lets the keyboard go; the program's focused control keeps it.
       const focused = document.activeElement;
-      if (focused && focused.blur) focused.blur();
+      if (focused && focused.blur && !(w.mirror && w.mirror.owns(focused))) focused.blur();
       canvas.setPointerCapture(e.pointerId);
       w.pointer = e.pointerId;
       w.mouse = p;
       deliver(() => Module._mg_mouse(id, 0, p[0], p[1], e.button, mgInput.shiftState(e)));
+      syncFocus();
     });
     canvas.addEventListener('pointermove', (e) => {
       if (!e.isPrimary || (w.pointer !== null && e.pointerId !== w.pointer)) return;
@@ -158,13 +165,14 @@
       // A cancelled touch ends where it was last seen.
       const p = e.type === 'pointercancel' && w.mouse ? w.mouse : clientPoint(w, e);
       deliver(() => Module._mg_mouse(id, 2, p[0], p[1], e.button < 0 ? 0 : e.button, mgInput.shiftState(e)));
+      syncFocus();
     };
     canvas.addEventListener('pointerup', release);
     canvas.addEventListener('pointercancel', release);
     canvas.addEventListener('pointerleave', () => {
       if (w.pointer === null) w.mouse = null;
     });
-    // No text gets selected.
+    // The focus stays with the program's control; no text gets selected.
     canvas.addEventListener('mousedown', (e) => e.preventDefault());
     canvas.addEventListener('contextmenu', (e) => e.preventDefault());
     const notches = mgInput.wheel();
@@ -199,13 +207,14 @@
   }
 
   function setState(id, json) {
-    const s = JSON.parse(json);
     let w = windows.get(id);
     if (!w) {
       w = makeWindow(id);
       windows.set(id, w);
     }
     const old = w.state;
+    // A message may bring only what changed (the controls): the rest stays as it was.
+    const s = Object.assign({}, old, JSON.parse(json));
     w.state = s;
     w.el.dataset.form = s.cls;
     w.el.hidden = false;
@@ -237,7 +246,40 @@
     }
     w.menubar.style.height = s.menuBar + 'px';
     w.menubar.hidden = s.menuBar === 0;
+    if (s.controls) updateControls(w, s.controls);
     updateCursor(w);
+  }
+
+  // ---- Controls: the mirror, and the browser's focus on the program's
+
+  function updateControls(w, controls) {
+    const id = w.id;
+    if (!w.mirror) {
+      const call = (fn, types, args) => deliver(() => Module.ccall(fn, null, ['number', ...types], [id, ...args]));
+      w.mirror = mgMirror(w.layer, 'mg-c' + id, {
+        focus: (name) => call('mg_focus', ['string'], [name]),
+        press: (name) => call('mg_press', ['string'], [name]),
+        set: (name, value) => call('mg_set', ['string', 'string'], [name, String(value)]),
+        edit: (name, start, end, text) => call('mg_edit', ['string', 'number', 'number', 'string'], [name, start, end, text]),
+      });
+    }
+    w.mirror.update(controls);
+    const focused = controls.find((c) => c.focused);
+    const focusKey = focused ? focused.name + ' ' + focused.value : '';
+    if (focusKey !== w.focusKey) {
+      w.focusKey = focusKey;
+      if (id === activeId) syncFocus();
+    }
+  }
+
+  // The program's focused control in the active window has the browser's focus, unless
+  // a menu has the keyboard.
+  function syncFocus() {
+    const focused = document.activeElement;
+    if (focused && focused.closest && focused.closest('.mg-popup, .mg-menubar')) return;
+    const w = windows.get(activeId);
+    if (w && w.mirror && w.mirror.focusProgram()) return;
+    if (focused && focused.closest && focused.closest('.mg-controls')) focused.blur();
   }
 
   function hideWindow(id) {
@@ -254,9 +296,11 @@
       const w = windows.get(id);
       if (w) w.el.style.zIndex = String(10 + i);
     });
+    const changed = activeId !== o.active;
     activeId = o.active;
     for (const [id, w] of windows) w.el.classList.toggle('mg-active', id === activeId);
     if (popups.length && popups[0].win.id !== activeId) closePopups();
+    if (changed) syncFocus();
   }
 
   function putPixels(id, bytes, x, y, width, height) {
@@ -502,16 +546,21 @@
     if (active && active.state.enabled) programKey(e, active);
   });
 
-  // Every other key goes to the active window: first as a key, then as typed text. What
-  // the program uses, the browser does not do too.
+  // Every other key goes to the active window: first as a key, then (outside a text field)
+  // as typed text. What the program uses, the browser does not do too; a text field's
+  // typing arrives through its input events.
   function programKey(e, w) {
     if (e.isComposing || e.keyCode === 229) return;
+    const field = e.target instanceof HTMLInputElement && !!w.mirror && w.mirror.owns(e.target);
+    if (field && mgInput.fieldKey(e)) return;
     const key = mgInput.virtualKey(e), shift = mgInput.shiftState(e);
     let used = false;
     if (key) deliver(() => (used = Module._mg_key(w.id, key, shift) !== 0));
-    const text = !used ? mgInput.typedText(e) : '';
+    const text = !used && !field ? mgInput.typedText(e) : '';
     if (text) deliver(() => (used = Module.ccall('mg_text', 'number', ['number', 'string'], [w.id, text]) !== 0));
-    if (used) e.preventDefault();
+    if (!used) return;
+    e.preventDefault();
+    syncFocus();
   }
 
   document.addEventListener('keyup', (e) => {

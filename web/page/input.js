@@ -35,6 +35,13 @@ window.mgInput = (function () {
     return /[\u0000-\u001f\u007f]/.test(e.key) ? '' : e.key;
   }
 
+  // Keys a text field keeps for the browser: the clipboard and undo, so they work with
+  // the system's clipboard; the field reports what they changed as typing.
+  function fieldKey(e) {
+    if (!(e.ctrlKey || e.metaKey) && !(e.shiftKey && e.key === 'Insert')) return false;
+    return /^[cvxyz]$/i.test(e.key) || e.key === 'Insert';
+  }
+
   // Wheel deltas to notches: pixels add up (100 px a notch, as one notch of a common
   // mouse; rounded, so a first small turn already moves), lines and pages count one
   // notch per event.
@@ -54,5 +61,5 @@ window.mgInput = (function () {
     };
   }
 
-  return { virtualKey, shiftState, typedText, wheel, SHIFT, CTRL, ALT };
+  return { virtualKey, shiftState, typedText, fieldKey, wheel, SHIFT, CTRL, ALT };
 })();
