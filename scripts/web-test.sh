@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Runs the browser tests in headless Chromium: the reference pictures replayed in the
-# page, the page's script interface against the native program, and a run on the live
-# clock (including the single-file page from disk). Builds the browser version first
+# page, the page's script interface against the native program, a run on the live
+# clock (including the single-file page from disk), and the controls by keyboard, mouse,
+# touch and screen reader. Builds the browser version first
 # (scripts/web.sh) when it is missing or older than its sources, and the native program
 # (build/, as scripts/test.sh configures it) unless METALLO_NATIVE names one.
-#   web-test.sh            all three
+#   web-test.sh            all four
 #   web-test.sh --bench    also print the browser benchmarks (they never fail the run)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -57,6 +58,8 @@ echo "== browser: script interface against the native program"
 timeout 300 node tests/web/script.mjs --native "$native" || failed+=(script)
 echo "== browser: live clock"
 timeout 300 node tests/web/live.mjs || failed+=(live)
+echo "== browser: controls"
+timeout 300 node tests/web/controls.mjs || failed+=(controls)
 if [ $bench -eq 1 ]; then
   echo "== browser: benchmarks"
   timeout 300 node tests/web/bench.mjs || true

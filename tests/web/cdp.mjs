@@ -120,6 +120,16 @@ export class Browser {
     }
 }
 
+// Keys by KeyboardEvent.key: the physical key's code, the Windows key code, the text it types.
+const KEYS = {
+    Tab: ['Tab', 9], Enter: ['Enter', 13, '\r'], Escape: ['Escape', 27], Backspace: ['Backspace', 8],
+    Delete: ['Delete', 46], Home: ['Home', 36], End: ['End', 35], PageUp: ['PageUp', 33], PageDown: ['PageDown', 34],
+    ArrowLeft: ['ArrowLeft', 37], ArrowUp: ['ArrowUp', 38], ArrowRight: ['ArrowRight', 39], ArrowDown: ['ArrowDown', 40],
+    F1: ['F1', 112], ' ': ['Space', 32, ' '],
+};
+// Characters of a German keyboard that are not letters A-Z.
+const CHARACTER_CODES = { ü: 'BracketLeft', ö: 'Semicolon', ä: 'Quote', ß: 'Minus', '-': 'Slash' };
+
 export class Session {
     constructor(browser, sessionId, targetId) {
         this.browser = browser;
@@ -213,14 +223,53 @@ export class Session {
         await this.send('Input.dispatchMouseEvent', { type: 'mouseReleased', ...base, buttons: 0 });
     }
 
-    async key({ key, code, keyCode, modifiers = 0, text }) {
+    // commands: the editing commands the key stands for ('cut', 'paste'), which the
+    // browser otherwise leaves out of synthetic key events.
+    async key({ key, code, keyCode, modifiers = 0, text, commands }) {
         const base = { key, code, windowsVirtualKeyCode: keyCode, nativeVirtualKeyCode: keyCode, modifiers };
-        await this.send('Input.dispatchKeyEvent', { type: 'keyDown', ...base, ...(text ? { text } : {}) });
+        await this.send('Input.dispatchKeyEvent', { type: 'keyDown', ...base, ...(text ? { text } : {}), ...(commands ? { commands } : {}) });
         await this.send('Input.dispatchKeyEvent', { type: 'keyUp', ...base });
     }
 
     escape() {
         return this.key({ key: 'Escape', code: 'Escape', keyCode: 27 });
+    }
+
+    // A named key ('Tab', 'Enter', 'ArrowDown', 'F1', ...) or a character ('r', 'ü') as
+    // a keyboard sends it; modifiers: 1 Alt, 2 Ctrl, 4 Meta, 8 Shift.
+    pressKey(name, modifiers = 0, commands = undefined) {
+        const named = KEYS[name];
+        if (named) return this.key({ key: name, code: named[0], keyCode: named[1], modifiers, text: named[2], commands });
+        const up = name.toUpperCase();
+        const letter = /^[A-Z]$/.test(up);
+        return this.key({ key: name, code: letter ? 'Key' + up : CHARACTER_CODES[name] || '', keyCode: letter ? up.charCodeAt(0) : 0,
+            modifiers, text: modifiers & 3 ? undefined : name, commands });
+    }
+
+    // Text as an input method or a phone's keyboard hands it over, without key events.
+    insertText(text) {
+        return this.send('Input.insertText', { text });
+    }
+
+    // A mouse press at the first point, moves through the others, the release at the last.
+    async drag(points) {
+        const [x0, y0] = points[0];
+        await this.send('Input.dispatchMouseEvent', { type: 'mouseMoved', x: x0, y: y0 });
+        await this.send('Input.dispatchMouseEvent', { type: 'mousePressed', x: x0, y: y0, button: 'left', buttons: 1, clickCount: 1 });
+        for (const [x, y] of points.slice(1))
+            await this.send('Input.dispatchMouseEvent', { type: 'mouseMoved', x, y, button: 'left', buttons: 1 });
+        const [x1, y1] = points[points.length - 1];
+        await this.send('Input.dispatchMouseEvent', { type: 'mouseReleased', x: x1, y: y1, button: 'left', buttons: 0, clickCount: 1 });
+    }
+
+    async wheel(x, y, deltaY) {
+        await this.send('Input.dispatchMouseEvent', { type: 'mouseWheel', x, y, deltaX: 0, deltaY });
+    }
+
+    // A finger's tap.
+    async tap(x, y) {
+        await this.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ x, y }] });
+        await this.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
     }
 
     // Alt+letter as a keyboard sends it: Alt down, the letter with the Alt modifier, Alt up.

@@ -68,6 +68,21 @@ function activeForm() {
 
 const q = JSON.stringify;
 
+// The script language's key names ("tab", "shift+tab", "ctrl+a", "pagedown", a letter)
+// as the browser's keys and the protocol's modifiers (1 Alt, 2 Ctrl, 8 Shift).
+const KEY_NAMES = {
+    tab: 'Tab', enter: 'Enter', return: 'Enter', space: ' ', esc: 'Escape', escape: 'Escape', left: 'ArrowLeft',
+    right: 'ArrowRight', up: 'ArrowUp', down: 'ArrowDown', home: 'Home', end: 'End', pageup: 'PageUp',
+    pagedown: 'PageDown', backspace: 'Backspace', delete: 'Delete', f1: 'F1',
+};
+function browserKey(name) {
+    let modifiers = 0;
+    const parts = name.toLowerCase().split('+');
+    for (const m of parts.slice(0, -1)) modifiers |= { alt: 1, ctrl: 2, shift: 8 }[m] || 0;
+    const last = parts.at(-1);
+    return { key: KEY_NAMES[last] || (modifiers & 8 ? last.toUpperCase() : last), modifiers };
+}
+
 export class StepError extends Error {}
 
 // Menu chains found by opening the menus: "FORM ITEM" -> [top item, sub-menu item, ...].
@@ -184,6 +199,34 @@ export class Program {
         const after = await this.page.call(formState, form);
         if (after && !after.hidden && after.active)
             throw new StepError(`key ${form} esc: ${form} is still shown and active after Escape (the focus was on ${focus})`);
+    }
+
+    // Keys and typed text go to the active window, as on the desktop.
+    async keys(form, names) {
+        await this.usable(form, `keys ${form}`);
+        const active = await this.activeForm();
+        if (active !== form) throw new StepError(`keys ${form}: the active window is ${active}, the keys would go there`);
+        for (const name of names) {
+            const { key, modifiers } = browserKey(name);
+            await this.page.pressKey(key, modifiers);
+            await this.settle();
+        }
+    }
+
+    async type(form, text) {
+        await this.keys(form, []);
+        for (const ch of text) {
+            await this.page.pressKey(ch);
+            await this.settle();
+        }
+    }
+
+    // Wheel notches (> 0 towards the user) at a client point: 100 pixels each.
+    async wheel(form, x, y, notches) {
+        const p = await this.page.call(canvasPoint, form, x, y);
+        if (p.error || !p.reaches) throw new StepError(`wheel ${form} ${x} ${y}: ${p.error || 'the point reaches ' + p.hit}`);
+        await this.page.wheel(p.x, p.y, notches * 100);
+        await this.settle();
     }
 
     async clickClient(form, x, y) {

@@ -1,6 +1,7 @@
 // The reference scenes replayed in the browser: each block in a fresh page at 800x600
-// and at 1024x768, menus chosen by clicks on the HTML menus, clicks and Esc as real
-// input; every picture of a window must have the checksum the native tests stored.
+// and at 1024x768, menus chosen by clicks on the HTML menus, clicks, keys, typing and
+// the wheel as real input; every picture of a window must have the checksum the native
+// tests stored.
 // Pictures of the whole screen are left out: in the browser the screen is the page.
 //
 //   node tests/web/reference.mjs [--only Block1,Block2] [--screens 800x600] [--jobs 2] [--scenes DIR]
@@ -55,7 +56,10 @@ async function replay(mg, siteUrl, block, screen, report, counts) {
             else if (cmd === 'activate' && words.length === 2) await mg.activate(a);
             else if (cmd === 'advance' && words.length === 2) await mg.advance(Number(a));
             else if (cmd === 'show' && words.length === 2) await mg.show(a);
-            else if (['type', 'keys', 'drag', 'wheel', 'set', 'press'].includes(cmd)) {
+            else if (cmd === 'keys' && words.length >= 3) await mg.keys(a, words.slice(2));
+            else if (cmd === 'type' && words.length >= 3) await mg.type(a, words.slice(2).join(' '));
+            else if (cmd === 'wheel' && words.length === 5) await mg.wheel(a, Number(b), Number(c), Number(words[4]));
+            else if (['drag', 'set', 'press'].includes(cmd)) {
                 const r = await mg.script(words.join(' '));
                 if (r.status !== 0 || r.output) throw new Error(`${words.join(' ')}: ${r.error || r.output}`);
             }
