@@ -1,5 +1,5 @@
 // The glossary as a user meets it in the browser: by keyboard alone (real key events,
-// text as a phone's keyboard hands it over), through the accessibility tree a screen
+// text as an input method or a phone's keyboard hands it over), through the accessibility tree a screen
 // reader reads, and with the mouse and a finger (drags that end outside the window, the
 // wheel, a tap). What the program holds is read through its script interface.
 //
@@ -99,6 +99,11 @@ await withSite(async (browser, siteUrl) => {
         expect((await focus()) === 'TFormGlossar.EditSuche', `the opened glossary's focus is on ${await focus()}, not its search field`);
         await key('r');
         await key('ü');
+        // An input method's word: the program searches while it is still being composed.
+        await page.send('Input.imeSetComposition', { text: 'c', selectionStart: 1, selectionEnd: 1 });
+        await mg.settle();
+        const composing = (await control('EditSuche')).text;
+        expect(composing === 'rüc', `while "c" is composed the program holds ${JSON.stringify(composing)}`);
         await page.insertText('ck');
         await mg.settle();
         const edit = await control('EditSuche');
@@ -192,6 +197,8 @@ await withSite(async (browser, siteUrl) => {
         await page.eval(`${element('EditSuche')}.focus()`);
         await mg.settle();
         expect((await control('EditSuche')).focused, 'the search field\'s element took the focus, the program\'s focus stayed elsewhere');
+        await mg.activate('TFormGlossar');
+        expect((await focus()) === 'TFormGlossar.EditSuche', `a click on the caption moved the focus to ${await focus()}`);
         await page.eval(`${element('LinkSiehe2')}.click()`);
         await mg.settle();
         expect((await values()).begriff === t.seeAlso[1], `a click on the second link's element showed ${(await values()).begriff}, not ${t.seeAlso[1]}`);

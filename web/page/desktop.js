@@ -121,6 +121,8 @@
         flash(activeId);
       }
     });
+    // A press on the caption keeps the keyboard focus where it is (on the program's control).
+    caption.addEventListener('mousedown', (e) => e.preventDefault());
     close.addEventListener('click', (e) => {
       e.stopPropagation();
       closePopups();
