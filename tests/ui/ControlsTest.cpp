@@ -381,8 +381,9 @@ TEST(ControlPictures, EveryStateAt800x600And1024x768AsStored) {
     const char* dirEnv = std::getenv("METALLO_REFERENCE_DIR");
     const std::filesystem::path dir = dirEnv ? dirEnv : METALLO_REFERENCE_OUTPUT;
     std::filesystem::create_directories(dir);
-    for (const auto& [screen, scale] : {std::pair{"800x600", 1.0}, std::pair{"1024x768", 1.28}}) {
-        World w(scale);
+    for (const auto& size : {std::pair{"800x600", 1.0}, std::pair{"1024x768", 1.28}}) {
+        const std::string screen = size.first;
+        World w(size.second);
         auto shot = [&](const std::string& state) {
             w.app.flush();
             const ui::raster::Bitmap b = w.backend.captureForm(w.f);
