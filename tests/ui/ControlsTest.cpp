@@ -436,3 +436,49 @@ TEST(ControlPictures, EveryStateAt800x600And1024x768AsStored) {
 }
 
 }  // namespace
+
+namespace {
+
+// A picture that is dragged, zoomed and stepped with the keys.
+struct Picture : testforms::Recorder {
+    explicit Picture(ui::Application& app) : Recorder(app, "Picture", nullptr) {
+        box.setBounds(20, 20, 100, 100);
+        box.tabStop = true;
+        box.OnMouseDown = [this](ui::MouseButton b, unsigned shift, int x, int y) {
+            log.push_back("down " + std::to_string(static_cast<int>(b)) + " " + std::to_string(shift) + " " + std::to_string(x) + "," + std::to_string(y));
+        };
+        box.OnMouseMove = [this](unsigned, int x, int y) { log.push_back("move " + std::to_string(x) + "," + std::to_string(y)); };
+        box.OnMouseUp = [this](ui::MouseButton, unsigned, int x, int y) { log.push_back("up " + std::to_string(x) + "," + std::to_string(y)); };
+        box.OnMouseWheel = [this](int n, unsigned, int, int) {
+            log.push_back("wheel " + std::to_string(n));
+            return true;
+        };
+        box.OnKeyDown = [this](int key, unsigned) {
+            log.push_back("key " + std::to_string(key));
+            return key == ui::vk::Left;
+        };
+    }
+    ui::PaintBox box{*this, "PaintBox1"};
+    std::vector<std::string> log;
+};
+
+TEST(PaintBoxInput, DragHeldOutsideItWheelAndKeysInItsOwnCoordinates) {
+    ui::Application app{800, 600};
+    ui::headless::HeadlessBackend backend{app};
+    Picture f{app};
+    app.create(f);
+    f.setBounds(0, 0, 300, 300);
+    f.Show();
+    EXPECT_EQ(f.activeControl(), &f.box);
+    app.mouseDown(f, 30, 40, ui::MouseButton::Right, ui::ssShift | ui::ssCtrl);
+    app.mouseMove(f, 250, 45);
+    app.mouseUp(f, -10, 45, ui::MouseButton::Right);
+    app.mouseMove(f, 60, 60);  // hover: no button held
+    app.mouseMove(f, 200, 200);  // beside it: nothing
+    app.mouseWheel(f, 50, 50, -2);
+    app.keyDown(f, ui::vk::Left);
+    EXPECT_FALSE(app.keyDown(f, ui::vk::Right)) << "a key the box does not use is not taken";
+    EXPECT_EQ(f.log, (std::vector<std::string>{"down 1 3 10,20", "move 230,25", "up -30,25", "move 40,40", "wheel -2", "key 37", "key 39"}));
+}
+
+}  // namespace
