@@ -12,12 +12,22 @@ const char* kUsage =
     "Aufruf: metallographie [--screen BxH] [--open KLASSE] [--headless [--script DATEI]] [--export ORDNER]\n"
     "  --screen BxH      Fenster wie auf einem Bildschirm dieser Größe anordnen (z. B. 1024x768)\n"
     "  --open KLASSE     nach dem Start das Fenster KLASSE öffnen, wie es ein Benutzer öffnet\n"
-    "                    (z. B. TFormREMRaster)\n"
+    "                    (z. B. TFormREMRaster; TFormGlossar:Begriff öffnet das Glossar bei dem Begriff)\n"
     "  --headless        ohne Bildschirm starten und Befehle aus DATEI (oder der Standardeingabe) ausführen\n"
     "  --script DATEI    Befehlsdatei für --headless (\"-\" = Standardeingabe)\n"
     "  --export ORDNER   das erste Bild jedes Fensters als PNG in ORDNER schreiben\n"
     "  --help            diese Hilfe\n"
-    "  --version         Programmversion\n";
+    "  --version         Programmversion\n"
+    "Befehle ohne Anzeige (einer je Zeile, # leitet einen Kommentar ein):\n"
+    "  forms | print F | menuinfo F | menu F EINTRAG | key F esc | click F X Y | activate F\n"
+    "  advance MS | capture F|screen DATEI.png\n"
+    "  controls F        die Bedienelemente: Name, Art, Wert, Text, bedienbar, Fokus, L,O,B,H\n"
+    "  values F          die Kennzahlen des Fensters (Name, Wert)\n"
+    "  set F ELEMENT WERT  Regler, Kästchen (0/1), Auswahl (Nummer oder Text), Eingabefeld (Rest der Zeile)\n"
+    "  press F ELEMENT   Schaltfläche, Kästchen oder Verweis betätigen\n"
+    "  drag F X1 Y1 X2 Y2 | wheel F X Y N | type F TEXT | keys F TASTE...\n"
+    "                    (Tasten: tab shift+tab enter space esc left right up down home end\n"
+    "                    pageup pagedown backspace delete f1 f4 alt+down ctrl+a ctrl+c ctrl+x ctrl+v a-z 0-9)\n";
 
 Options error(std::string msg) {
     Options o;

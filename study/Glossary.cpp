@@ -50,6 +50,13 @@ std::string fold(std::string_view utf8, bool asE, bool sharpSAsSs) {
     return out;
 }
 
+// Lower case only: names that differ in more than case are different terms ("Masse", "Maße").
+std::string caseFold(std::string_view utf8) {
+    std::string out;
+    for (char32_t c : ui::text::decodeUtf8(utf8)) ui::appendUtf8(out, lower(c));
+    return out;
+}
+
 }  // namespace
 
 std::string foldForSearch(std::string_view utf8, bool asE) { return fold(utf8, asE, true); }
@@ -103,7 +110,7 @@ Glossary Glossary::parse(std::string_view file, std::vector<std::string>* proble
     std::stable_sort(g.terms_.begin(), g.terms_.end(), [](const Term& a, const Term& b) { return dictionaryLess(a.name, b.name); });
     // A name twice: the first stays.
     for (size_t i = 1; i < g.terms_.size();) {
-        if (foldForSearch(g.terms_[i].name, false) == foldForSearch(g.terms_[i - 1].name, false)) {
+        if (caseFold(g.terms_[i].name) == caseFold(g.terms_[i - 1].name)) {
             problem("the term '" + g.terms_[i].name + "' is there twice");
             g.terms_.erase(g.terms_.begin() + static_cast<std::ptrdiff_t>(i));
         } else {

@@ -12,7 +12,7 @@ ListBox::ListBox(Form& owner, std::string name, Panel* parent) : Control(owner, 
     view_.setItems(&items_);
 }
 
-void ListBox::layout() {
+void ListBox::layout() const {
     const Rect r = clientRect();
     view_.area = Rect{r.left + 2, r.top + 2, r.right - 2, r.bottom - 2};
     view_.rowHeight = look::cellHeight(formFont());
@@ -45,7 +45,7 @@ void ListBox::setItemIndex(int i) {
 std::string ListBox::text() const { return index_ >= 0 ? items_[static_cast<size_t>(index_)] : std::string(); }
 
 Rect ListBox::itemRect(int i) const {
-    const_cast<ListBox*>(this)->layout();
+    layout();
     return view_.rowRect(i);
 }
 

@@ -39,10 +39,10 @@ public:
     Rect itemRect(int i) const override;
 
 private:
-    void layout();
+    void layout() const;
     std::vector<std::string> items_;
     int index_ = -1;
-    ItemView view_;
+    mutable ItemView view_;
     ItemView::Part held_ = ItemView::Part::None;
     int grabY_ = 0;
 };

@@ -9,6 +9,7 @@
 #include <set>
 
 #include "ProgramFixture.h"
+#include "ui/Input.h"
 
 namespace {
 
@@ -52,6 +53,13 @@ std::string checkConsistency(const ui::Application& app) {
         if (a->disabledByModal()) return a->className() + " is active but disabled";
     }
     if (!app.terminated() && !z.empty() && !app.activeForm()) return "no active window";
+    // The focus lies on a control of its window that takes it; an open list is on a shown window.
+    for (const ui::Form* f : app.forms()) {
+        const ui::Control* c = f->activeControl();
+        if (c && (&c->owner() != f || !c->canFocus() || !c->usable()))
+            return f->className() + " has the focus on " + c->name() + ", which cannot take it";
+        if (f->droppedDown() && !f->visible()) return f->className() + " is hidden with its list open";
+    }
     // Exactly the shown windows hold pixels.
     if (ui::Form::livePixelBuffers() != static_cast<int>(z.size()))
         return std::to_string(ui::Form::livePixelBuffers()) + " pixel buffers for " + std::to_string(z.size()) +
@@ -74,7 +82,7 @@ void monkey(int w, int h, uint64_t seed) {
         ASSERT_FALSE(z.empty());
         ui::Form& f = *z[static_cast<size_t>(rng.below(static_cast<int>(z.size())))];
         const bool isTitle = &f == s->app.mainForm();
-        switch (rng.below(6)) {
+        switch (rng.below(8)) {
             case 0:
             case 1: {
                 if (!f.menu()) break;
@@ -98,6 +106,27 @@ void monkey(int w, int h, uint64_t seed) {
             case 5:
                 s->backend.advance(rng.below(400));
                 break;
+            case 6: {
+                // Keys and typing, as on windows with controls (F1 opens the glossary).
+                static const int kKeys[] = {ui::vk::Tab, ui::vk::Down, ui::vk::Up, ui::vk::Return, ui::vk::Space, ui::vk::F1,
+                                            ui::vk::End, ui::vk::Home, ui::vk::Next, ui::vk::Back, ui::vk::F4, 'A'};
+                static const unsigned kShift[] = {ui::ssNone, ui::ssNone, ui::ssShift, ui::ssCtrl, ui::ssAlt};
+                if (rng.below(4) == 0) s->app.textInput(f, rng.below(2) ? "rü" : "e");
+                else s->app.keyDown(f, kKeys[rng.below(static_cast<int>(std::size(kKeys)))], kShift[rng.below(5)]);
+                break;
+            }
+            case 7: {
+                // A drag that may end outside the window, or the wheel.
+                const int x = rng.below(f.clientWidth() + 20) - 10, y = rng.below(f.clientHeight() + 20) - 10;
+                if (rng.below(3) == 0) {
+                    s->app.mouseWheel(f, x, y, rng.below(7) - 3);
+                } else {
+                    s->app.mouseDown(f, x, y);
+                    s->app.mouseMove(f, x + rng.below(400) - 200, y + rng.below(400) - 200);
+                    s->app.mouseUp(f, x + rng.below(600) - 300, y + rng.below(600) - 300);
+                }
+                break;
+            }
         }
         const std::string problem = checkConsistency(s->app);
         ASSERT_EQ(problem, "") << "after event " << n << " (seed " << seed << ", screen " << w << "x" << h << ")";

@@ -74,6 +74,7 @@ const std::pair<const char*, const char*> kStartup[] = {
     {"TFormAvTDuk", "Rasterelektronenmikroskopische Aufnahme: Stahl S236 Duktiler Bruch (Wabenbruch)"},
     {"TFormAvTMisch", "Rasterelektronenmikroskopische Aufnahme: Stahl S235 Mischbruch"},
     {"TFormLMEinrichtungen", "Lichtmikroskopie: Einrichtungen"},
+    {"TFormGlossar", "Glossar"},
 };
 
 TEST(Startup, CreatesAllWindowsInOrderAndShowsOnlyTheTitle) {
