@@ -137,11 +137,13 @@ window.mgMirror = (function () {
           setText(el, name);
           if (c.kind === 'CheckBox') setAttr(el, 'aria-checked', c.value === '1' ? 'true' : 'false');
           break;
-        case 'RadioGroup':
+        case 'RadioGroup': {
           items(el, c, 'radio', c.rect, chosen, c.name);
           // One tab stop: the chosen item (the first while none is).
-          [...el.children].forEach((r, i) => (r.tabIndex = focusable && (chosen >= 0 ? r.dataset.index === String(chosen) : i === 0) ? (c.focused ? 0 : -1) : -1));
+          const stop = String(Math.max(chosen, 0));
+          for (const r of el.children) r.tabIndex = focusable && c.focused && r.dataset.index === stop ? 0 : -1;
           break;
+        }
         case 'ListBox':
           items(el, c, 'option', c.rect, chosen, c.name);
           setAttr(el, 'aria-activedescendant', chosen >= 0 && idOf(c.name, '-' + chosen));
