@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "ui/Buttons.h"
 #include "ui/ComboBox.h"
@@ -54,6 +55,30 @@ void rows(Json& j, const ui::Control& c, int chosen) {
     j.endArray();
 }
 
+// Reading order: the controls that take the focus in tab order, each text just before
+// the first of them that lies below it in its column (a heading before its links); texts
+// with none below them come last.
+std::vector<const ui::Control*> readingOrder(const ui::Form& f) {
+    std::vector<const ui::Control*> stops, texts;
+    for (const ui::Control* c : f.tabOrderList())
+        if (mirrored(*c) && c->showing()) (c->canFocus() ? stops : texts).push_back(c);
+    std::vector<const ui::Control*> out;
+    std::vector<bool> placed(texts.size(), false);
+    for (const ui::Control* s : stops) {
+        const ui::raster::Rect r = s->clientRect();
+        for (size_t i = 0; i < texts.size(); ++i) {
+            const ui::raster::Rect t = texts[i]->clientRect();
+            if (placed[i] || t.top > r.top || t.right <= r.left || r.right <= t.left) continue;
+            out.push_back(texts[i]);
+            placed[i] = true;
+        }
+        out.push_back(s);
+    }
+    for (size_t i = 0; i < texts.size(); ++i)
+        if (!placed[i]) out.push_back(texts[i]);
+    return out;
+}
+
 }  // namespace
 
 bool hasMirror(const ui::Form& f) {
@@ -64,8 +89,7 @@ bool hasMirror(const ui::Form& f) {
 
 void writeControls(Json& j, const ui::Form& f) {
     j.beginArray();
-    for (const ui::Control* c : f.tabOrderList()) {
-        if (!mirrored(*c) || !c->showing()) continue;
+    for (const ui::Control* c : readingOrder(f)) {
         const bool link = dynamic_cast<const ui::LinkLabel*>(c) != nullptr;
         j.beginObject();
         j.key("name").string(c->name());

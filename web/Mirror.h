@@ -12,7 +12,7 @@ namespace web {
 // of pictures and texts only have their canvas and its text alternative.
 bool hasMirror(const ui::Form& f);
 
-// The controls as a JSON array, in tab order.
+// The controls as a JSON array, in the order a screen reader reads them.
 void writeControls(Json& j, const ui::Form& f);
 
 // Whether pixels that changed in `r` may belong to rows that scrolled (a list's rows

@@ -190,6 +190,10 @@ await withSite(async (browser, siteUrl) => {
             `the links ${JSON.stringify(links)}, the file names ${JSON.stringify(t.seeAlso)} and ${t.windows.length} windows`);
         const texts = inside.filter((n) => n.role && n.role.value === 'StaticText').map(name);
         expect(texts.some((s) => s && s.startsWith(TERM + ' (BSE')), 'the definition is not among the texts a screen reader reads');
+        // Read in order: each heading just before its links.
+        const read = texts.filter((s, i) => s !== texts[i - 1]);
+        for (const [heading, first] of [['Siehe auch:', t.seeAlso[0]], ['Im Programm ansehen:', links[t.seeAlso.length]]])
+            expect(read[read.indexOf(heading) + 1] === first, `after "${heading}" a screen reader reads "${read[read.indexOf(heading) + 1]}", not "${first}"`);
         expect(of('button').some((b) => name(b) === 'Schließen'), 'no button "Schließen"');
 
         // A screen reader's actions arrive as focus and clicks on the elements.
