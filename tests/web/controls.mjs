@@ -270,6 +270,13 @@ await withSite(async (browser, siteUrl) => {
         await page.setViewport(800, 600);
     });
 
+    await step('a link to a term', async () => {
+        await mg.open(`${siteUrl}index.html?screen=800x600&clock=manual#begriff=${encodeURIComponent(TERM)}`);
+        const v = await values();
+        expect(v.begriff === TERM && (await focus()).startsWith('TFormGlossar.'),
+            `#begriff=${TERM} opened the glossary at ${JSON.stringify(v.begriff)}, the focus on ${await focus()}`);
+    });
+
     report.check(page.errors.length === 0, `the page reported: ${page.errors.join(' | ')}`);
     await page.close();
 

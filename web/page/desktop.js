@@ -610,6 +610,12 @@
   const ready = new Promise((r) => (resolveReady = r));
   const timing = { navigationToRuntime: 0, startUp: 0, firstPaint: 0 };
 
+  // ?open=KLASSE opens a window; #begriff=Wort opens the glossary at that term.
+  function openAtStart() {
+    if (query.get('open')) return query.get('open');
+    return query.get('begriff') ? 'TFormGlossar:' + query.get('begriff') : '';
+  }
+
   function start() {
     const t0 = performance.now();
     timing.navigationToRuntime = t0;
@@ -619,7 +625,7 @@
     let message = '';
     deliver(() => {
       message = Module.ccall('mg_start', 'string', ['number', 'number', 'number', 'string'],
-                             [w, h, manualClock ? 1 : 0, query.get('open') || '']);
+                             [w, h, manualClock ? 1 : 0, openAtStart()]);
     });
     timing.startUp = performance.now() - t0;
     messageEl.textContent = message;
