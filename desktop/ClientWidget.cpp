@@ -5,13 +5,28 @@
 #include <QPainter>
 #include <QPaintEvent>
 #include <QRegion>
+#include <QWheelEvent>
 #include <algorithm>
 
+#include "desktop/Keys.h"
 #include "desktop/PointerPixel.h"
 #include "desktop/QtBackend.h"
 #include "desktop/QtText.h"
 
 namespace desktop {
+
+namespace {
+
+bool toButton(Qt::MouseButton qb, ui::MouseButton& b) {
+    switch (qb) {
+        case Qt::LeftButton: b = ui::MouseButton::Left; return true;
+        case Qt::RightButton: b = ui::MouseButton::Right; return true;
+        case Qt::MiddleButton: b = ui::MouseButton::Middle; return true;
+        default: return false;
+    }
+}
+
+}  // namespace
 
 ClientWidget::ClientWidget(QtBackend& backend, ui::Form& form, QWidget* parent)
     : QWidget(parent), backend_(backend), form_(form) {
@@ -39,24 +54,54 @@ void ClientWidget::paintEvent(QPaintEvent* e) {
 }
 
 void ClientWidget::mousePressEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton) pressed_ = true;
-    QWidget::mousePressEvent(e);
+    ui::MouseButton b;
+    // One button at a time: a second one pressed while another is held goes nowhere.
+    if (toButton(e->button(), b) && (e->buttons() & ~e->button()) == Qt::NoButton) {
+        held_ = e->button();
+        const QPoint pos = formPixelAt(*this, e->position(), true);
+        backend_.userMouseDown(form_, pos.x(), pos.y(), b, shiftState(e->modifiers()));
+    }
+    e->accept();
 }
 
 void ClientWidget::mouseReleaseEvent(QMouseEvent* e) {
+    // Qt holds the mouse for this widget from press to release, so the release comes
+    // here also outside the client area: a control that holds the mouse wants it there
+    // too. (What lies under the release gets a click, as on the classic desktop.)
     const QPoint pos = formPixelAt(*this, e->position(), true);
-    if (e->button() == Qt::LeftButton && pressed_) {
-        pressed_ = false;
-        // A click is press and release on the client area, as on the classic desktop.
-        if (rect().contains(pos)) backend_.userClick(form_, pos.x(), pos.y());
+    ui::MouseButton b;
+    if (e->button() == held_ && toButton(e->button(), b)) {
+        held_ = Qt::NoButton;
+        backend_.userMouseUp(form_, pos.x(), pos.y(), b, shiftState(e->modifiers()));
     }
     updateCursorAt(pos);
-    QWidget::mouseReleaseEvent(e);
+    e->accept();
 }
 
 void ClientWidget::mouseMoveEvent(QMouseEvent* e) {
-    updateCursorAt(formPixelAt(*this, e->position(), false));
-    QWidget::mouseMoveEvent(e);
+    const QPoint pos = formPixelAt(*this, e->position(), false);
+    backend_.userMouseMove(form_, pos.x(), pos.y(), shiftState(e->modifiers()));
+    updateCursorAt(pos);
+    e->accept();
+}
+
+void ClientWidget::wheelEvent(QWheelEvent* e) {
+    const int delta = e->angleDelta().y();
+    if (delta == 0) {
+        e->ignore();
+        return;
+    }
+    // Fine wheels and touchpads send parts of a notch; a change of direction starts afresh.
+    if ((wheel_ < 0 && delta > 0) || (wheel_ > 0 && delta < 0)) wheel_ = 0;
+    wheel_ += delta;
+    const int notches = wheel_ / 120;
+    wheel_ -= notches * 120;
+    if (notches != 0) {
+        // Qt counts turns away from the user, the windows towards the user.
+        const QPoint pos = formPixelAt(*this, e->position(), false);
+        backend_.userWheel(form_, pos.x(), pos.y(), -notches, shiftState(e->modifiers()));
+    }
+    e->accept();
 }
 
 void ClientWidget::updateCursorAt(const QPoint& pos) {

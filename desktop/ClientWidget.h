@@ -1,5 +1,5 @@
 // The widget inside a form's window that shows the form's pixels and passes the user's
-// mouse on to the backend.
+// mouse and wheel on to the backend.
 #pragma once
 
 #include <QWidget>
@@ -10,7 +10,7 @@ namespace desktop {
 
 class QtBackend;
 
-// Shows the form's buffer (above the status bar) and takes clicks and the cursor.
+// Shows the form's buffer (above the status bar), takes the input and the cursor.
 class ClientWidget : public QWidget {
 public:
     ClientWidget(QtBackend& backend, ui::Form& form, QWidget* parent);
@@ -22,11 +22,15 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
 
 private:
     QtBackend& backend_;
     ui::Form& form_;
-    bool pressed_ = false;
+    // The button whose press went to the form, until its release.
+    Qt::MouseButton held_ = Qt::NoButton;
+    // Wheel turns short of a whole notch (Qt's eighths of a degree, 120 to a notch).
+    int wheel_ = 0;
     bool hand_ = false;
 };
 

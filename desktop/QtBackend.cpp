@@ -211,8 +211,20 @@ void QtBackend::userEscape(ui::Form& f) {
     deliver([this, &f] { app_.keyEscape(f); });
 }
 
-void QtBackend::userClick(ui::Form& f, int x, int y) {
-    deliver([this, &f, x, y] { app_.mouseClick(f, x, y); });
+void QtBackend::userMouseDown(ui::Form& f, int x, int y, ui::MouseButton b, unsigned shift) {
+    deliver([this, &f, x, y, b, shift] { app_.mouseDown(f, x, y, b, shift); });
+}
+
+void QtBackend::userMouseMove(ui::Form& f, int x, int y, unsigned shift) {
+    deliver([this, &f, x, y, shift] { app_.mouseMove(f, x, y, shift); });
+}
+
+void QtBackend::userMouseUp(ui::Form& f, int x, int y, ui::MouseButton b, unsigned shift) {
+    deliver([this, &f, x, y, b, shift] { app_.mouseUp(f, x, y, b, shift); });
+}
+
+void QtBackend::userWheel(ui::Form& f, int x, int y, int notches, unsigned shift) {
+    deliver([this, &f, x, y, notches, shift] { app_.mouseWheel(f, x, y, notches, shift); });
 }
 
 void QtBackend::userClose(ui::Form& f) {

@@ -61,7 +61,10 @@ public:
     // of ours) waits for the next turn of the event loop.
     void userMenu(ui::Form& f, ui::MenuItem& item);
     void userEscape(ui::Form& f);
-    void userClick(ui::Form& f, int x, int y);
+    void userMouseDown(ui::Form& f, int x, int y, ui::MouseButton b, unsigned shift);
+    void userMouseMove(ui::Form& f, int x, int y, unsigned shift);
+    void userMouseUp(ui::Form& f, int x, int y, ui::MouseButton b, unsigned shift);
+    void userWheel(ui::Form& f, int x, int y, int notches, unsigned shift);
     void userClose(ui::Form& f);
     void windowActivated(ui::Form& f);
 
