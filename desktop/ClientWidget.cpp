@@ -1,12 +1,16 @@
 #include "desktop/ClientWidget.h"
 
 #include <QImage>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
 #include <QRegion>
 #include <QWheelEvent>
 #include <algorithm>
+#include <string>
+#include <utility>
 
 #include "desktop/Keys.h"
 #include "desktop/PointerPixel.h"
@@ -26,6 +30,14 @@ bool toButton(Qt::MouseButton qb, ui::MouseButton& b) {
     }
 }
 
+// Text a key types: printable characters only (no line breaks, tabs or Esc).
+bool printable(const QString& text) {
+    if (text.isEmpty()) return false;
+    for (const char32_t c : text.toUcs4())
+        if (!QChar::isPrint(c)) return false;
+    return true;
+}
+
 }  // namespace
 
 ClientWidget::ClientWidget(QtBackend& backend, ui::Form& form, QWidget* parent)
@@ -33,6 +45,9 @@ ClientWidget::ClientWidget(QtBackend& backend, ui::Form& form, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    // Dead keys and input methods send what they compose as input method events.
+    setAttribute(Qt::WA_InputMethodEnabled);
 }
 
 QSize ClientWidget::sizeHint() const { return size(); }
@@ -103,6 +118,36 @@ void ClientWidget::wheelEvent(QWheelEvent* e) {
     }
     e->accept();
 }
+
+void ClientWidget::keyPressEvent(QKeyEvent* e) {
+    const int key = virtualKey(e->key());
+    unsigned shift = shiftState(e->modifiers());
+    if (e->key() == Qt::Key_Backtab) shift |= ui::ssShift;
+    // Alt and a letter or digit belongs to the menu bar (which has already taken the
+    // letters of its items), Alt+F4 to the window manager. Esc comes here only when the
+    // window's Esc item takes no key; the program may still use it (an open list closes).
+    const bool alt = shift & ui::ssAlt;
+    if (alt && ((key >= '0' && key <= 'Z') || key == ui::vk::F4)) {
+        e->ignore();
+        return;
+    }
+    std::string text;
+    if (!(shift & (ui::ssCtrl | ui::ssAlt)) && printable(e->text())) text = e->text().toStdString();
+    if (key == 0 && text.empty()) {
+        e->ignore();
+        return;
+    }
+    backend_.userKey(form_, key, shift, std::move(text));
+    e->accept();
+}
+
+void ClientWidget::inputMethodEvent(QInputMethodEvent* e) {
+    // What an input method or a dead key has composed; what it is still composing is not shown.
+    if (!e->commitString().isEmpty()) backend_.userText(form_, e->commitString().toStdString());
+    e->accept();
+}
+
+bool ClientWidget::focusNextPrevChild(bool) { return false; }
 
 void ClientWidget::updateCursorAt(const QPoint& pos) {
     const bool hand = rect().contains(pos) && form_.cursorAt(pos.x(), pos.y()) == ui::Cursor::HandPoint;

@@ -1,5 +1,5 @@
 // The widget inside a form's window that shows the form's pixels and passes the user's
-// mouse and wheel on to the backend.
+// mouse, wheel, keys and typed text on to the backend.
 #pragma once
 
 #include <QWidget>
@@ -23,6 +23,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
+    // Tab and Shift+Tab move the focus among the form's controls, so they come as keys.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     QtBackend& backend_;

@@ -23,6 +23,8 @@ FormWindow::FormWindow(QtBackend& backend, ui::Form& form)
     setObjectName(QString::fromStdString(form.className()));
     client_ = new ClientWidget(backend, form, this);
     setCentralWidget(client_);
+    // The keyboard belongs to the client area whenever the window is active.
+    client_->setFocus();
     // The Esc items are usually invisible, and a hidden action takes no shortcut: the
     // window itself carries the Escape key.
     escape_ = new QAction(this);

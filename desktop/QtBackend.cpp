@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 #include "desktop/FormWindow.h"
 
@@ -225,6 +226,17 @@ void QtBackend::userMouseUp(ui::Form& f, int x, int y, ui::MouseButton b, unsign
 
 void QtBackend::userWheel(ui::Form& f, int x, int y, int notches, unsigned shift) {
     deliver([this, &f, x, y, notches, shift] { app_.mouseWheel(f, x, y, notches, shift); });
+}
+
+void QtBackend::userKey(ui::Form& f, int key, unsigned shift, std::string text) {
+    deliver([this, &f, key, shift, text = std::move(text)] {
+        if (key != 0 && app_.keyDown(f, key, shift)) return;
+        if (!text.empty()) app_.textInput(f, text);
+    });
+}
+
+void QtBackend::userText(ui::Form& f, std::string text) {
+    deliver([this, &f, text = std::move(text)] { app_.textInput(f, text); });
 }
 
 void QtBackend::userClose(ui::Form& f) {

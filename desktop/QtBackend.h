@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <string>
 
 #include "ui/Application.h"
 #include "ui/Backend.h"
@@ -65,6 +66,11 @@ public:
     void userMouseMove(ui::Form& f, int x, int y, unsigned shift);
     void userMouseUp(ui::Form& f, int x, int y, ui::MouseButton b, unsigned shift);
     void userWheel(ui::Form& f, int x, int y, int notches, unsigned shift);
+    // A key press: the key (0 for one the windows do not know) and, if the program does
+    // not use the key, the text it types (empty for none).
+    void userKey(ui::Form& f, int key, unsigned shift, std::string text);
+    // Text an input method or a dead key composed.
+    void userText(ui::Form& f, std::string text);
     void userClose(ui::Form& f);
     void windowActivated(ui::Form& f);
 
