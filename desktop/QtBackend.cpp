@@ -1,6 +1,7 @@
 #include "desktop/QtBackend.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCursor>
 #include <QEventLoop>
 #include <algorithm>
@@ -153,6 +154,10 @@ void QtBackend::formCursorChanged(ui::Form& f) {
     if (!w || !w->client()->underMouse()) return;
     w->client()->updateCursorAt(w->client()->mapFromGlobal(QCursor::pos()));
 }
+
+std::string QtBackend::clipboardText() { return QGuiApplication::clipboard()->text().toStdString(); }
+
+void QtBackend::setClipboardText(const std::string& s) { QGuiApplication::clipboard()->setText(QString::fromStdString(s)); }
 
 void QtBackend::timersChanged() { schedule(); }
 
