@@ -4,10 +4,10 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QWidget>
 #include <utility>
 #include <vector>
 
+#include "desktop/ClientWidget.h"
 #include "ui/Form.h"
 
 class QAction;
@@ -19,26 +19,6 @@ class QStatusBar;
 namespace desktop {
 
 class QtBackend;
-
-// Shows the form's buffer (above the status bar) and takes clicks and the cursor.
-class ClientWidget : public QWidget {
-public:
-    ClientWidget(QtBackend& backend, ui::Form& form, QWidget* parent);
-    QSize sizeHint() const override;
-    void updateCursorAt(const QPoint& pos);
-
-protected:
-    void paintEvent(QPaintEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
-
-private:
-    QtBackend& backend_;
-    ui::Form& form_;
-    bool pressed_ = false;
-    bool hand_ = false;
-};
 
 class FormWindow : public QMainWindow {
 public:

@@ -43,8 +43,8 @@ private:
 
     QPointer<QAction> highlighted_;
     QPointer<QWidget> focusBefore_;
-    // While an item is highlighted: ends the highlight at a click anywhere (the client
-    // area takes no keyboard focus, so a click there would leave the bar holding it).
+    // While an item is highlighted: ends the highlight at a click anywhere (a click on
+    // what takes no keyboard focus, the status bar, would leave the bar holding it).
     std::unique_ptr<QObject> clickWatch_;
 };
 

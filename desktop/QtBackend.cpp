@@ -1,10 +1,12 @@
 #include "desktop/QtBackend.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCursor>
 #include <QEventLoop>
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 #include "desktop/FormWindow.h"
 
@@ -153,6 +155,10 @@ void QtBackend::formCursorChanged(ui::Form& f) {
     w->client()->updateCursorAt(w->client()->mapFromGlobal(QCursor::pos()));
 }
 
+std::string QtBackend::clipboardText() { return QGuiApplication::clipboard()->text().toStdString(); }
+
+void QtBackend::setClipboardText(const std::string& s) { QGuiApplication::clipboard()->setText(QString::fromStdString(s)); }
+
 void QtBackend::timersChanged() { schedule(); }
 
 void QtBackend::quit(int status) {
@@ -211,8 +217,31 @@ void QtBackend::userEscape(ui::Form& f) {
     deliver([this, &f] { app_.keyEscape(f); });
 }
 
-void QtBackend::userClick(ui::Form& f, int x, int y) {
-    deliver([this, &f, x, y] { app_.mouseClick(f, x, y); });
+void QtBackend::userMouseDown(ui::Form& f, int x, int y, ui::MouseButton b, unsigned shift) {
+    deliver([this, &f, x, y, b, shift] { app_.mouseDown(f, x, y, b, shift); });
+}
+
+void QtBackend::userMouseMove(ui::Form& f, int x, int y, unsigned shift) {
+    deliver([this, &f, x, y, shift] { app_.mouseMove(f, x, y, shift); });
+}
+
+void QtBackend::userMouseUp(ui::Form& f, int x, int y, ui::MouseButton b, unsigned shift) {
+    deliver([this, &f, x, y, b, shift] { app_.mouseUp(f, x, y, b, shift); });
+}
+
+void QtBackend::userWheel(ui::Form& f, int x, int y, int notches, unsigned shift) {
+    deliver([this, &f, x, y, notches, shift] { app_.mouseWheel(f, x, y, notches, shift); });
+}
+
+void QtBackend::userKey(ui::Form& f, int key, unsigned shift, std::string text) {
+    deliver([this, &f, key, shift, text = std::move(text)] {
+        if (key != 0 && app_.keyDown(f, key, shift)) return;
+        if (!text.empty()) app_.textInput(f, text);
+    });
+}
+
+void QtBackend::userText(ui::Form& f, std::string text) {
+    deliver([this, &f, text = std::move(text)] { app_.textInput(f, text); });
 }
 
 void QtBackend::userClose(ui::Form& f) {

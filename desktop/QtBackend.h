@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <string>
 
 #include "ui/Application.h"
 #include "ui/Backend.h"
@@ -52,6 +53,9 @@ public:
     void formActivated(ui::Form& f) override;
     void formPixelsChanged(ui::Form& f, const ui::raster::Rect& r) override;
     void formCursorChanged(ui::Form& f) override;
+    // The desktop's clipboard (plain text), shared with the other programs.
+    std::string clipboardText() override;
+    void setClipboardText(const std::string& s) override;
     void timersChanged() override;
     void quit(int status) override;
 
@@ -61,7 +65,15 @@ public:
     // of ours) waits for the next turn of the event loop.
     void userMenu(ui::Form& f, ui::MenuItem& item);
     void userEscape(ui::Form& f);
-    void userClick(ui::Form& f, int x, int y);
+    void userMouseDown(ui::Form& f, int x, int y, ui::MouseButton b, unsigned shift);
+    void userMouseMove(ui::Form& f, int x, int y, unsigned shift);
+    void userMouseUp(ui::Form& f, int x, int y, ui::MouseButton b, unsigned shift);
+    void userWheel(ui::Form& f, int x, int y, int notches, unsigned shift);
+    // A key press: the key (0 for one the windows do not know) and, if the program does
+    // not use the key, the text it types (empty for none).
+    void userKey(ui::Form& f, int key, unsigned shift, std::string text);
+    // Text an input method or a dead key composed.
+    void userText(ui::Form& f, std::string text);
     void userClose(ui::Form& f);
     void windowActivated(ui::Form& f);
 
