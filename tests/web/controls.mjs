@@ -271,7 +271,8 @@ await withSite(async (browser, siteUrl) => {
     });
 
     await step('a link to a term', async () => {
-        await mg.open(`${siteUrl}index.html?screen=800x600&clock=manual#begriff=${encodeURIComponent(TERM)}`);
+        // Another query than the page open now, so the browser loads it anew.
+        await mg.open(`${siteUrl}index.html?screen=800x600&clock=manual&fresh=1#begriff=${encodeURIComponent(TERM)}`);
         const v = await values();
         expect(v.begriff === TERM && (await focus()).startsWith('TFormGlossar.'),
             `#begriff=${TERM} opened the glossary at ${JSON.stringify(v.begriff)}, the focus on ${await focus()}`);
