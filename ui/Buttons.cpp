@@ -22,6 +22,15 @@ int itemFromValue(const std::vector<std::string>& items, const std::string& v) {
     return -2;
 }
 
+std::string chooseItem(const Control& c, const std::vector<std::string>& items, const std::string& v, bool noneAllowed,
+                       int& index) {
+    index = itemFromValue(items, v);
+    if (index == -1 && !noneAllowed) return c.name() + " needs an item";
+    if (index >= -1) return "";
+    return "'" + v + "' is no item of " + c.name() + " (" + (noneAllowed ? "-1" : "0") + " to " +
+           std::to_string(static_cast<int>(items.size()) - 1) + " or an item's text)";
+}
+
 // ---- PressControl
 
 void PressControl::mouseDown(const MouseEvent& e) {
@@ -254,9 +263,8 @@ bool RadioGroup::keyDown(int key, unsigned shift) {
 }
 
 std::string RadioGroup::setValue(const std::string& v) {
-    const int i = itemFromValue(items_, v);
-    if (i < -1) return "'" + v + "' is no item of " + name() + " (0 to " + std::to_string(items_.size() - 1) + " or an item's text)";
-    if (i == -1) return name() + " needs an item";
+    int i = -1;
+    if (std::string why = chooseItem(*this, items_, v, false, i); !why.empty()) return why;
     setItemIndex(i);
     return "";
 }

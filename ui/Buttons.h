@@ -126,5 +126,9 @@ private:
 
 // Finds a value among items: an index ("3") or an item's exact text; -2 when neither.
 int itemFromValue(const std::vector<std::string>& items, const std::string& v);
+// The same for a control's set value: sets `index` and returns "", or says what is wrong
+// (-1, no item, is a value only where `noneAllowed`).
+std::string chooseItem(const Control& c, const std::vector<std::string>& items, const std::string& v, bool noneAllowed,
+                       int& index);
 
 }  // namespace ui

@@ -150,22 +150,15 @@ void ComboBox::mouseUp(const MouseEvent& e) {
 void ComboBox::listMouseDown(int x, int y) {
     layoutList();
     held_ = view_.partAt(x, y);
-    switch (held_) {
-        case ItemView::Part::Row: hot_ = view_.rowAt(x, y, false); break;
-        case ItemView::Part::LineUp: view_.scroll(-1); break;
-        case ItemView::Part::LineDown: view_.scroll(1); break;
-        case ItemView::Part::PageUp: view_.scroll(-view_.rows()); break;
-        case ItemView::Part::PageDown: view_.scroll(view_.rows()); break;
-        case ItemView::Part::Thumb: grabY_ = y - view_.thumbRect().top; break;
-        case ItemView::Part::None: break;
-    }
+    if (held_ == ItemView::Part::Row) hot_ = view_.rowAt(x, y, false);
+    else view_.pressScrollBar(held_, y);
     owner_.Invalidate(listRect());
 }
 
 void ComboBox::listMouseMove(int x, int y) {
     layoutList();
     if (held_ == ItemView::Part::Thumb) {
-        view_.thumbTo(y - grabY_);
+        view_.dragThumb(y);
     } else if (held_ == ItemView::Part::Row || held_ == ItemView::Part::None || fromField_) {
         // The highlight follows the mouse over the list.
         const int i = view_.rowAt(x, y, held_ == ItemView::Part::Row);
@@ -250,11 +243,8 @@ bool ComboBox::textInput(std::string_view utf8) {
 }
 
 std::string ComboBox::setValue(const std::string& v) {
-    const int i = itemFromValue(items_, v);
-    if (i < -1)
-        return "'" + v + "' is no item of " + name() + " (0 to " + std::to_string(static_cast<int>(items_.size()) - 1) +
-               " or an item's text)";
-    if (i == -1) return name() + " needs an item";
+    int i = -1;
+    if (std::string why = chooseItem(*this, items_, v, false, i); !why.empty()) return why;
     if (droppedDown()) closeUp(false);
     setItemIndex(i);
     return "";

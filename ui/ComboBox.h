@@ -60,7 +60,6 @@ private:
     mutable ItemView view_;
     ItemView::Part held_ = ItemView::Part::None;
     bool fromField_ = false;  // the list was opened by this press
-    int grabY_ = 0;
 };
 
 }  // namespace ui

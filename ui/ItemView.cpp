@@ -91,6 +91,17 @@ void ItemView::thumbTo(int thumbTop) {
     clampTop();
 }
 
+bool ItemView::pressScrollBar(Part p, int y) {
+    switch (p) {
+        case Part::LineUp: scroll(-1); return true;
+        case Part::LineDown: scroll(1); return true;
+        case Part::PageUp: scroll(-rows()); return true;
+        case Part::PageDown: scroll(rows()); return true;
+        case Part::Thumb: grab_ = y - thumbRect().top; return true;
+        default: return false;
+    }
+}
+
 void ItemView::paint(raster::Target& t, const Font& f, int selected, bool focusRow, bool enabled, TColor background) const {
     const Rect rr = rowsRect();
     look::fill(t, rr, background);

@@ -39,11 +39,17 @@ public:
     bool scroll(int rows);
     // The first row for the thumb's top at screen row `y` (dragging the thumb).
     void thumbTo(int thumbTop);
+    // A press on a part of the scroll bar: the arrows scroll a row, the track a page, the
+    // thumb is taken where it was pressed. Returns false for the rows and outside.
+    bool pressScrollBar(Part p, int y);
+    // The thumb taken by the press follows the mouse.
+    void dragThumb(int y) { thumbTo(y - grab_); }
 
     void paint(raster::Target& t, const Font& f, int selected, bool focusRow, bool enabled, TColor background) const;
 
 private:
     const std::vector<std::string>* items_ = nullptr;
+    int grab_ = 0;
 };
 
 // The index of the next item after `from` (wrapping) whose text starts with the typed

@@ -69,18 +69,11 @@ void ListBox::mouseDown(const MouseEvent& e) {
     const Rect r = clientRect();
     const int x = r.left + e.x, y = r.top + e.y;
     held_ = view_.partAt(x, y);
-    switch (held_) {
-        case ItemView::Part::Row: {
-            const int i = view_.rowAt(x, y, false);
-            if (i >= 0) setItemIndex(i);
-            break;
-        }
-        case ItemView::Part::LineUp: view_.scroll(-1); break;
-        case ItemView::Part::LineDown: view_.scroll(1); break;
-        case ItemView::Part::PageUp: view_.scroll(-view_.rows()); break;
-        case ItemView::Part::PageDown: view_.scroll(view_.rows()); break;
-        case ItemView::Part::Thumb: grabY_ = y - view_.thumbRect().top; break;
-        case ItemView::Part::None: break;
+    if (held_ == ItemView::Part::Row) {
+        const int i = view_.rowAt(x, y, false);
+        if (i >= 0) setItemIndex(i);
+    } else {
+        view_.pressScrollBar(held_, y);
     }
     invalidate();
 }
@@ -93,7 +86,7 @@ void ListBox::mouseMove(const MouseEvent& e) {
         const int i = view_.rowAt(x, y, true);
         if (i >= 0) setItemIndex(i);
     } else if (held_ == ItemView::Part::Thumb) {
-        view_.thumbTo(y - grabY_);
+        view_.dragThumb(y);
         invalidate();
     }
 }
@@ -129,10 +122,8 @@ bool ListBox::textInput(std::string_view utf8) {
 }
 
 std::string ListBox::setValue(const std::string& v) {
-    const int i = itemFromValue(items_, v);
-    if (i < -1)
-        return "'" + v + "' is no item of " + name() + " (-1 to " + std::to_string(static_cast<int>(items_.size()) - 1) +
-               " or an item's text)";
+    int i = -1;
+    if (std::string why = chooseItem(*this, items_, v, true, i); !why.empty()) return why;
     setItemIndex(i);
     return "";
 }

@@ -44,7 +44,6 @@ private:
     int index_ = -1;
     mutable ItemView view_;
     ItemView::Part held_ = ItemView::Part::None;
-    int grabY_ = 0;
 };
 
 }  // namespace ui

@@ -143,17 +143,6 @@ TEST(GlossaryWindow, OpensAtATermByNameAndSaysWhenThereIsNone) {
     EXPECT_EQ(g.Shown.size(), g.glossary.terms().size());
 }
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome run(Started& s, const std::string& script) {
-    std::ostringstream out, err;
-    const int status = app::runScript(s.app, s.backend, script, out, err);
-    return {status, out.str(), err.str()};
-}
 
 TEST(ScriptControls, MalformedLinesAndChangesThatCannotBeMade) {
     const std::pair<std::string, std::string> malformed[] = {

@@ -2,8 +2,11 @@
 #pragma once
 
 #include <memory>
+#include <sstream>
+#include <string>
 
 #include "app/Program.h"
+#include "app/Script.h"
 #include "ui/Application.h"
 #include "ui/headless/Headless.h"
 
@@ -25,3 +28,16 @@ struct Started {
         ASSERT_EQ(backend.clickMenu(*app.findForm(form), item), ui::headless::MenuResult::Done) << form << " " << item;
     }
 };
+
+// What a script printed and its status.
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+inline Outcome run(Started& s, const std::string& script) {
+    std::ostringstream out, err;
+    const int status = app::runScript(s.app, s.backend, script, out, err);
+    return {status, out.str(), err.str()};
+}

@@ -12,17 +12,6 @@
 
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome run(Started& s, const std::string& script) {
-    std::ostringstream out, err;
-    const int status = app::runScript(s.app, s.backend, script, out, err);
-    return {status, out.str(), err.str()};
-}
 
 TEST(Script, MalformedLinesStopEverythingBeforeItRuns) {
     const std::string png = testing::TempDir() + "/never.png";
