@@ -19,6 +19,7 @@ shots=(
   "rasterscan|Strahlengang beim REM: das Bild entsteht Zeile für Zeile|menu TFormHaupt Programmstarten1; menu TFormMetallo StrahlengangbeimREM1; menu TFormREMRaster NeuStarten1; advance 1150"
   "makroskopie|Makroskopie: das Stereomikroskop|menu TFormHaupt Programmstarten1; menu TFormMetallo Stereomikroskop1; advance 500"
   "lichtmikroskopie|Lichtmikroskopie: Strahlengang an einer polierten und geätzten Probe|menu TFormHaupt Programmstarten1; menu TFormMetallo StrahlenganganeinerpoliertenundgetztenProbe1; menu TFormSLicht StrahlP; advance 5000; menu TFormSLicht StrahlG; advance 2000"
+  "glossar|Das Glossar: Begriffe suchen, nachlesen und im Programm ansehen|menu TFormHaupt Programmstarten1; menu TFormMetallo Glossar1; type TFormGlossar rück; keys TFormGlossar down"
   # Rows to add as their windows land (the window's menu item, then its telling moment):
   # "ionisation|Mikrobereichsanalyse: Ionisation eines Probenatoms|menu TFormHaupt Programmstarten1; menu TFormMetallo CharakteristischeRntgenstrahlen1; advance 500"
 )
