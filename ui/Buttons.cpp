@@ -275,6 +275,7 @@ LinkLabel::LinkLabel(Form& owner, std::string name, std::string caption, Panel* 
     : Label(owner, std::move(name), std::move(caption), parent) {
     tabStop = true;
     cursor = Cursor::HandPoint;
+    padding = 1;
 }
 
 void LinkLabel::paint(const Rect& clip) {
@@ -285,9 +286,9 @@ void LinkLabel::paint(const Rect& clip) {
     if (t.clip.empty()) return;
     const Rect r = clientRect();
     const int cell = look::cellHeight(f), base = text::metrics(f).ascent + 1;
-    int y = r.top;
+    int y = r.top + padding;
     for (const std::string& line : lines()) {
-        look::fill(t, Rect{r.left, y + base, r.left + text::textWidth(f, line), y + base + 1}, f.color);
+        look::fill(t, Rect{r.left + padding, y + base, r.left + padding + text::textWidth(f, line), y + base + 1}, f.color);
         y += cell;
     }
     if (focused()) look::focusRect(t, r);

@@ -264,7 +264,7 @@ std::vector<std::string> Label::lines() const {
                 if (blank == std::string::npos) blank = para.size();
                 const std::string word = para.substr(p, blank - p);
                 const std::string candidate = line.empty() ? word : line + " " + word;
-                if (!line.empty() && text::textWidth(f, candidate) > width_) {
+                if (!line.empty() && text::textWidth(f, candidate) > width_ - 2 * padding) {
                     out.push_back(line);
                     line = word;
                 } else {
@@ -284,11 +284,11 @@ void Label::adjustSize() {
     if (!autoSize) return;
     const int cell = text::metrics(font()).cellHeight();
     if (wordWrap) {
-        height_ = cell * static_cast<int>(lines().size());
+        height_ = cell * static_cast<int>(lines().size()) + 2 * padding;
         return;
     }
-    width_ = text::textWidth(font(), caption_);
-    height_ = cell;
+    width_ = text::textWidth(font(), caption_) + 2 * padding;
+    height_ = cell + 2 * padding;
 }
 
 void Label::paint(const Rect& clip) { paintCaption(clip, font()); }
@@ -302,13 +302,13 @@ void Label::paintCaption(const Rect& clip, const Font& f) {
         raster::fillRect(t, r, toPixel(bg), raster::PenMode::Copy);
     }
     if (!wordWrap) {
-        text::drawText(t, r.left, r.top, f, caption_, false, 0);
+        text::drawText(t, r.left + padding, r.top + padding, f, caption_, false, 0);
         return;
     }
     const int cell = text::metrics(f).cellHeight();
-    int y = r.top;
+    int y = r.top + padding;
     for (const std::string& line : lines()) {
-        text::drawText(t, r.left, y, f, line, false, 0);
+        text::drawText(t, r.left + padding, y, f, line, false, 0);
         y += cell;
     }
 }

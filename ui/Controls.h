@@ -218,6 +218,8 @@ public:
     // auto-sized label then takes the height of its lines.
     bool wordWrap = false;
     void setWordWrap(bool w);
+    // Room around the text on every side (a link's focus rectangle lies in it).
+    int padding = 0;
     void paint(const Rect& clip) override;
     void scaleLayout(int num, int den) override;
     void loaded() override { adjustSize(); }
