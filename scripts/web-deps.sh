@@ -77,7 +77,10 @@ if [ "$(echo "$versions" | grep -c .)" -ne ${#packages[@]} ]; then
   versions=$(apt-get source --print-uris -qq "${packages[@]}" | awk '{ print $2 }' | grep '\.dsc$')
 fi
 versions=$(echo "$versions" | sed 's/\.dsc$//' | sort)
-emver=$(emcc --version | head -n 1)
+# The first line of the version, read without a pipe: "| head" may close it while emcc
+# still writes, and under pipefail emcc's broken pipe would stop the build.
+emver=$(emcc --version)
+emver=${emver%%$'\n'*}
 # The recipes above are part of the key: a changed recipe builds anew.
 key=$( { echo "$versions"; echo "$emver"; declare -f fetch ecmake "${recipes[@]}"; } | sha256sum | cut -c1-16)
 prefix=$cache/deps-$key
