@@ -42,6 +42,7 @@ std::string whyNotWritten(ui::PngWrite r, int error) {
     switch (r) {
         case ui::PngWrite::NotAFile: return "it exists and is not a regular file";
         case ui::PngWrite::BrokenLink: return "it is a symbolic link to nothing";
+        case ui::PngWrite::NoNewFiles: return "the folder takes no new files";
         default: return writeErrorEnglish(error);
     }
 }
@@ -50,6 +51,7 @@ std::string warumNicht(ui::PngWrite r, int error) {
     switch (r) {
         case ui::PngWrite::NotAFile: return "es gibt dort schon etwas anderes als eine Datei";
         case ui::PngWrite::BrokenLink: return "ein symbolischer Verweis, der ins Leere zeigt";
+        case ui::PngWrite::NoNewFiles: return "der Ordner nimmt keine neuen Dateien an";
         default: return writeErrorGerman(error);
     }
 }
