@@ -22,11 +22,6 @@ namespace {
 constexpr int kHeadlessScreenWidth = 1024;
 constexpr int kHeadlessScreenHeight = 768;
 
-// The longest script the program takes: far beyond any real script, and a bound on the
-// memory an endless one (/dev/zero, a pipe that never ends) may take.
-constexpr size_t kMaxScriptBytes = 4 * 1024 * 1024;
-constexpr const char* kMaxScriptText = "4 MiB";
-
 // Why a file cannot be read, in the user's language.
 std::string reason(int error) {
     switch (error) {
@@ -103,8 +98,7 @@ std::string readScript(const std::string& path, std::string& text) {
         case Read::Done: return "";
         case Read::TooLong:
             text.clear();
-            return "metallographie: " + what + " ist länger als " + kMaxScriptText +
-                   "; so lange Befehlsdateien nimmt das Programm nicht an";
+            return scriptTooLong(what);
         case Read::Failed: break;
     }
     if (standardInput) return "metallographie: die Standardeingabe lässt sich nicht als Befehlsdatei lesen: " + why;

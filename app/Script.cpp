@@ -42,6 +42,7 @@ std::string whyNotWritten(ui::PngWrite r, int error) {
     switch (r) {
         case ui::PngWrite::NotAFile: return "it exists and is not a regular file";
         case ui::PngWrite::BrokenLink: return "it is a symbolic link to nothing";
+        case ui::PngWrite::NoNewFiles: return "the folder takes no new files";
         default: return writeErrorEnglish(error);
     }
 }
@@ -50,6 +51,7 @@ std::string warumNicht(ui::PngWrite r, int error) {
     switch (r) {
         case ui::PngWrite::NotAFile: return "es gibt dort schon etwas anderes als eine Datei";
         case ui::PngWrite::BrokenLink: return "ein symbolischer Verweis, der ins Leere zeigt";
+        case ui::PngWrite::NoNewFiles: return "der Ordner nimmt keine neuen Dateien an";
         default: return writeErrorGerman(error);
     }
 }
@@ -106,8 +108,12 @@ std::string check(ui::Application& app, const Command& c) {
 }
 }  // namespace
 
+std::string scriptTooLong(const std::string& what) {
+    return "metallographie: " + what + " ist länger als 4 MiB; so lange Befehlsdateien nimmt das Programm nicht an";
+}
+
 int runScript(ui::Application& app, HeadlessBackend& backend, const std::string& script, std::ostream& out,
-              std::ostream& err) {
+              std::ostream& err, const std::function<void(const std::string& file)>& written) {
     std::vector<Command> commands;
     std::istringstream in(script);
     std::string line;
@@ -171,6 +177,7 @@ int runScript(ui::Application& app, HeadlessBackend& backend, const std::string&
                     << "\n";
                 return 1;
             }
+            if (written) written(w[2]);
         } else if (cmd == "print") {
             const ui::Form& f = *app.findForm(w[1]);
             out << f.caption() << "|" << f.left() << "," << f.top() << "," << f.width() << "," << f.height()

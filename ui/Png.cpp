@@ -99,7 +99,12 @@ PngWrite writePng(const raster::Bitmap& b, const std::string& path, int* error) 
     if (lstat(path.c_str(), &st) == 0) {
         if (S_ISLNK(st.st_mode)) {
             char* real = realpath(path.c_str(), nullptr);
-            if (!real) return PngWrite::BrokenLink;
+            if (!real) {
+                // /dev/stdout leads through /proc/self/fd/1 to "pipe:[…]", which is no path, yet
+                // the pipe is there.
+                const bool there = stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode);
+                return there ? PngWrite::NotAFile : PngWrite::BrokenLink;
+            }
             target = real;
             std::free(real);
             if (stat(target.c_str(), &st) != 0) return PngWrite::BrokenLink;
@@ -125,6 +130,8 @@ PngWrite writePng(const raster::Bitmap& b, const std::string& path, int* error) 
     if (fd < 0) {
         const int e = errno;
         close(dir);
+        // The folder was just opened, so "no such file" means it refuses new names.
+        if (e == ENOENT) return PngWrite::NoNewFiles;
         return failed(e);
     }
     fchmod(fd, mode);

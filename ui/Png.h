@@ -11,13 +11,15 @@ enum class PngWrite {
     Written,
     NotAFile,    // the name exists and is a folder, device, FIFO or socket: left alone
     BrokenLink,  // a symbolic link that names nothing
+    NoNewFiles,  // the folder is there but takes no new file (/proc/self): nothing written
     Failed,      // the file cannot be written (no folder, no room, no permission, empty bitmap): see errno
 };
 
 // Writes the bitmap as an 8-bit RGB PNG. A new name or an existing regular file is
 // replaced at once (the picture is written beside it and renamed over it), so a failure
 // leaves nothing half-written; a symbolic link is written through to the file it names
-// and stays a link; any other existing thing is refused. The picture is first written
+// and stays a link; any other existing thing is refused (also what a link the kernel
+// resolves itself leads to: /dev/stdout to a pipe or a terminal). The picture is first written
 // under a short temporary name of its own in the same folder, so a name as long as the
 // file system allows can be written. On Failed, `error` (if given) receives the errno
 // value that says why (ENAMETOOLONG, ENOSPC, EACCES, …; EINVAL for an empty bitmap).

@@ -8,6 +8,7 @@
 #include <functional>
 #include <iterator>
 #include <memory>
+#include <set>
 #include <sstream>
 
 #include "app/Script.h"
@@ -224,43 +225,98 @@ std::string base64(const std::string& bytes) {
     return out;
 }
 
-// The files the script's capture commands name, in order, each once.
-std::vector<std::string> capturedFiles(const std::string& text) {
-    std::vector<std::string> files;
-    std::istringstream lines(text);
-    for (std::string line; std::getline(lines, line);) {
-        if (const size_t hash = line.find('#'); hash != std::string::npos) line.erase(hash);
-        std::istringstream in(line);
-        std::string cmd, what, file;
-        if (in >> cmd >> what >> file && cmd == "capture" &&
-            std::find(files.begin(), files.end(), file) == files.end())
-            files.push_back(file);
+// What a script prints, kept up to a limit: the text ends at the last whole line (or whole
+// UTF-8 character) below it, and everything after is dropped unread, so that an endless
+// output costs no memory.
+class KeptOutput : public std::streambuf {
+public:
+    explicit KeptOutput(size_t limit) : limit_(limit) {}
+    bool cut() const { return cut_; }
+    const std::string& text() const { return text_; }
+
+protected:
+    std::streamsize xsputn(const char* s, std::streamsize n) override {
+        if (cut_ || n <= 0) return n;
+        const size_t room = limit_ - text_.size();
+        if (static_cast<size_t>(n) <= room) {
+            text_.append(s, static_cast<size_t>(n));
+            return n;
+        }
+        text_.append(s, room);
+        cut_ = true;
+        if (const size_t line = text_.rfind('\n'); line != std::string::npos) {
+            text_.erase(line + 1);
+        } else {
+            // A character cut in two is left out.
+            const auto byte = [this](size_t i) { return static_cast<unsigned char>(text_[i]); };
+            size_t lead = text_.size();
+            while (lead > 0 && (byte(lead - 1) & 0xC0) == 0x80) --lead;
+            if (lead > 0 && byte(lead - 1) >= 0xC0) {
+                const size_t b = byte(lead - 1), length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : 2;
+                if (text_.size() - (lead - 1) < length) text_.erase(lead - 1);
+            }
+        }
+        return n;
     }
-    return files;
-}
+    int_type overflow(int_type c) override {
+        if (!traits_type::eq_int_type(c, traits_type::eof())) {
+            const char ch = traits_type::to_char_type(c);
+            xsputn(&ch, 1);
+        }
+        return traits_type::not_eof(c);
+    }
+
+private:
+    size_t limit_;
+    std::string text_;
+    bool cut_ = false;
+};
 }  // namespace
 
 std::string WebBackend::script(const std::string& text) {
-    std::ostringstream out, err;
+    KeptOutput kept(kMaxOutputBytes);
+    std::ostream out(&kept);
+    std::ostringstream err;
     int status = 0;
-    // The script's captures land in the page's memory file system and go back as data.
-    const std::vector<std::string> files = capturedFiles(text);
-    for (const std::string& f : files) std::remove(f.c_str());
-    deliver([&] { status = app::runScript(app(), *this, text, out, err); });
+    // The pictures the script wrote, in order, each once; they land in the page's memory
+    // file system and go back as data. Nothing is touched before the script has been checked.
+    std::vector<std::string> files;
+    std::set<std::string> seen;
+    deliver([&] {
+        status = app::runScript(app(), *this, text, out, err, [&](const std::string& f) {
+            if (seen.insert(f).second) files.push_back(f);
+        });
+    });
+    if (kept.cut())
+        err << "metallographie: die Ausgabe ist länger als 4 MiB; output endet mit der letzten ganzen Zeile davor\n";
     Json j;
     j.beginObject();
     j.key("status").number(status);
-    j.key("output").string(out.str());
+    j.key("output").string(kept.text());
     j.key("error").string(err.str());
+    j.key("truncated").boolean(kept.cut());
     j.key("captures").beginObject();
     for (const std::string& f : files) {
         std::ifstream in(f, std::ios::binary);
         if (!in) continue;
         const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         j.key(f).string("data:image/png;base64," + base64(bytes));
+        in.close();
         std::remove(f.c_str());
     }
     j.endObject();
+    j.endObject();
+    return j.str();
+}
+
+std::string WebBackend::refusal(int status, const std::string& line) {
+    Json j;
+    j.beginObject();
+    j.key("status").number(status);
+    j.key("output").string("");
+    j.key("error").string(line + "\n");
+    j.key("truncated").boolean(false);
+    j.key("captures").beginObject().endObject();
     j.endObject();
     return j.str();
 }

@@ -46,8 +46,14 @@ public:
     void userSet(int id, const std::string& control, const std::string& value);
     void userEdit(int id, const std::string& control, int start, int end, const std::string& utf8);
 
-    // Runs script lines as --headless does; returns the page's JSON answer.
+    // Runs script lines as --headless does; returns the page's JSON answer: status, output,
+    // error, truncated, captures (the pictures written, by the names the script gave them;
+    // their files are removed from the page's file system). Of the output the answer holds
+    // at most kMaxOutputBytes, up to the last whole line; the script itself runs to its end.
+    static constexpr size_t kMaxOutputBytes = 4 * 1024 * 1024;
     std::string script(const std::string& text);
+    // The answer for a script that is not run: `status` and one line on the error output.
+    static std::string refusal(int status, const std::string& line);
 
     // Sends the windows' changes (state, order, pixels) to the page.
     void push();

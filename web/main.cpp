@@ -12,6 +12,7 @@
 #include "app/CommandLine.h"
 #include "app/OpenPath.h"
 #include "app/Program.h"
+#include "app/Script.h"
 #include "ui/Application.h"
 #include "web/WebBackend.h"
 
@@ -152,10 +153,24 @@ EMSCRIPTEN_KEEPALIVE int mg_show(const char* formClass) {
     return 1;
 }
 
-EMSCRIPTEN_KEEPALIVE const char* mg_script(const char* text) {
-    if (!backend()) return answer("{\"status\":1,\"output\":\"\",\"error\":\"not started\",\"captures\":{}}");
-    return answer(backend()->script(text));
+// The longest script the page takes, in bytes of UTF-8: the program's own limit.
+EMSCRIPTEN_KEEPALIVE size_t mg_script_limit() { return app::kMaxScriptBytes; }
+
+// Runs the `length` bytes of script at `text`, a copy the page made on the heap for this call.
+// A longer text than the limit is refused unread (the page copies none of it, text is null),
+// as --script refuses one from standard input; null with a length means there was no memory
+// for the copy. The answer stays until the next call or mg_script_done.
+EMSCRIPTEN_KEEPALIVE const char* mg_script(const char* text, size_t length) {
+    using web::WebBackend;
+    if (length > app::kMaxScriptBytes) return answer(WebBackend::refusal(2, app::scriptTooLong("die Standardeingabe")));
+    if (!text && length > 0)
+        return answer(WebBackend::refusal(1, "metallographie: für den Text des Skripts ist kein Speicher frei"));
+    if (!backend()) return answer(WebBackend::refusal(1, "metallographie: das Programm ist noch nicht gestartet"));
+    return answer(backend()->script(std::string(text ? text : "", length)));
 }
+
+// The page has read the answer: its memory (a script's output and pictures) goes back.
+EMSCRIPTEN_KEEPALIVE void mg_script_done() { std::string().swap(running().answer); }
 
 }  // extern "C"
 

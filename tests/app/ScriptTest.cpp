@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <fcntl.h>
 #include <filesystem>
 #include <sstream>
+#include <unistd.h>
 
 #include "ProgramFixture.h"
 #include "app/CommandLine.h"
@@ -75,6 +77,31 @@ TEST(Script, CaptureWritesPicturesOfTheRightSize) {
     const Outcome bad = run(s, "capture screen /no/such/folder/x.png\n");
     EXPECT_EQ(bad.status, 1);
     EXPECT_EQ(bad.err, "line 1: cannot write /no/such/folder/x.png: no such folder\n");
+}
+
+// Names the kernel answers for itself: a folder that is there but takes no new file, and a
+// link that leads through /proc to a pipe (as /dev/stdout does) and names no path.
+TEST(Script, CaptureNamesWhyTheKernelRefusesAName) {
+    if (!std::filesystem::exists("/proc/self/mem")) GTEST_SKIP() << "no /proc here";
+    Started s;
+    const Outcome mem = run(s, "capture screen /proc/self/mem\n");
+    EXPECT_EQ(mem.status, 1);
+    EXPECT_EQ(mem.err, "line 1: cannot write /proc/self/mem: the folder takes no new files\n");
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    ASSERT_EQ(fcntl(fds[0], F_SETFL, O_NONBLOCK), 0);
+    const std::string link = testing::TempDir() + "/pipe.png";
+    std::filesystem::remove(link);
+    std::filesystem::create_symlink("/proc/self/fd/" + std::to_string(fds[1]), link);
+    const Outcome piped = run(s, "capture screen " + link + "\n");
+    EXPECT_EQ(piped.status, 1);
+    EXPECT_NE(piped.err.find(": it exists and is not a regular file\n"), std::string::npos) << piped.err;
+    char byte = 0;
+    EXPECT_EQ(read(fds[0], &byte, 1), -1) << "the picture went into the pipe";
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    std::filesystem::remove(link);
+    close(fds[0]);
+    close(fds[1]);
 }
 
 TEST(Script, AfterTheTitleClosesTheRestIsNotRun) {

@@ -637,18 +637,37 @@
     });
   }
 
+  // The text goes to the program through the heap, never the stack, whatever its length;
+  // one longer than the program's limit is not copied at all (every character takes at
+  // least one byte of UTF-8), the program refuses it by its length.
+  function runScript(text) {
+    let answer = '';
+    deliver(() => {
+      const limit = Module._mg_script_limit();
+      const size = text.length > limit ? text.length : Module.lengthBytesUTF8(text);
+      const at = size > limit ? 0 : Module._malloc(size + 1);
+      try {
+        if (at) Module.stringToUTF8(text, at, size + 1);
+        answer = Module.UTF8ToString(Module._mg_script(at, size));
+      } finally {
+        if (at) Module._free(at);
+        Module._mg_script_done();
+      }
+    });
+    return answer ? JSON.parse(answer) : { status: 1, output: '', error: 'busy', truncated: false, captures: {} };
+  }
+
   window.mgPage = { state: setState, hide: hideWindow, order: setOrder, pixels: putPixels, quit,
                     cursor: (id) => { const w = windows.get(id); if (w) updateCursor(w); } };
 
   window.metallographie = {
     ready,
     timing,
+    // The answer at once; before start-up has finished, a promise of it (the text runs
+    // as soon as the program has started).
     script(text) {
-      let answer = '';
-      deliver(() => {
-        answer = Module.ccall('mg_script', 'string', ['string'], [String(text)]);
-      });
-      return answer ? JSON.parse(answer) : { status: 1, output: '', error: 'busy', captures: {} };
+      const s = String(text);
+      return started ? runScript(s) : ready.then(() => runScript(s));
     },
     controlRect(formClass, control) {
       return JSON.parse(Module.ccall('mg_control_rect', 'string', ['string', 'string'], [formClass, control]));
