@@ -20,7 +20,8 @@ esac
 start=$(date +%s)
 site=build-web/site
 stale=0
-for f in "$site/index.html" "$site/metallographie.js" "$site/metallographie.wasm" build-web/metallographie.html; do
+for f in "$site/index.html" "$site/metallographie.js" "$site/metallographie.wasm" "$site/metallographie.wasm.br" \
+         build-web/metallographie.html; do
   [ -f "$f" ] || stale=1
 done
 # A build that changed nothing leaves the .wasm as it was: the stamp says when it last ran.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the browser version with emscripten into build-web/:
-#   build-web/site/                 index.html, metallographie.js, metallographie.wasm (for a web server)
+#   build-web/site/                 index.html, metallographie.js, metallographie.wasm (for a web server),
+#                                   the last two also as .gz and .br for servers that send them as they are
 #   build-web/metallographie.html   everything in one file (works when opened from disk)
 # First installs the Debian packages that are missing and builds zlib, libpng, libjpeg and
 # FreeType from Debian's source packages (once; scripts/web-deps.sh keeps them).
@@ -30,30 +31,28 @@ emcmake cmake -S . -B build-web -G Ninja -DMETALLO_WEB=ON -DCMAKE_BUILD_TYPE=Rel
   -DMETALLO_WEB_DEPS="$deps" "-DCMAKE_CROSSCOMPILING_EMULATOR=$(command -v node);--no-experimental-fetch" \
   >build-web/configure.log 2>&1 || { cat build-web/configure.log >&2; exit 1; }
 cmake --build build-web -j "$jobs"
-ms=$(( ($(date +%s%N) - start) / 1000000 ))
 
 site=build-web/site
-wasm=$site/metallographie.wasm
+# The compressed twins, reproducible (no name or time in them), made anew only when the
+# file changed.
+for f in "$site/metallographie.wasm" "$site/metallographie.js"; do
+  if ! [ "$f.gz" -nt "$f" ]; then
+    gzip -9 -n -c "$f" >"$f.gz.tmp" && mv "$f.gz.tmp" "$f.gz"
+  fi
+  if ! [ "$f.br" -nt "$f" ]; then
+    brotli -q 11 -c "$f" >"$f.br.tmp" && mv "$f.br.tmp" "$f.br"
+  fi
+done
+ms=$(( ($(date +%s%N) - start) / 1000000 ))
 printf 'Browser-Version gebaut in %d.%d s:\n' $((ms / 1000)) $((ms % 1000 / 100))
-printf '  %-34s %9d Bytes (gzip: %d)\n' "$wasm" "$(stat -c %s "$wasm")" "$(gzip -9c "$wasm" | wc -c)"
-printf '  %-34s %9d Bytes\n' "$site/metallographie.js" "$(stat -c %s "$site/metallographie.js")"
+for f in "$site/metallographie.wasm" "$site/metallographie.js"; do
+  printf '  %-34s %9d Bytes (gzip: %d, brotli: %d)\n' "$f" "$(stat -c %s "$f")" "$(stat -c %s "$f.gz")" "$(stat -c %s "$f.br")"
+done
 printf '  %-34s %9d Bytes\n' build-web/metallographie.html "$(stat -c %s build-web/metallographie.html)"
 
 exec 9>&-
 
 if [ $serve -eq 1 ]; then
   port=${METALLO_WEB_PORT:-8080}
-  echo "http://127.0.0.1:$port/ (Ende mit Strg+C)"
-  exec python3 - "$site" "$port" <<'EOF'
-import functools, http.server, sys
-site, port = sys.argv[1], int(sys.argv[2])
-Handler = http.server.SimpleHTTPRequestHandler
-Handler.extensions_map = {**Handler.extensions_map, ".wasm": "application/wasm", ".js": "text/javascript",
-                          ".html": "text/html; charset=utf-8"}
-server = http.server.ThreadingHTTPServer(("127.0.0.1", port), functools.partial(Handler, directory=site))
-try:
-    server.serve_forever()
-except KeyboardInterrupt:
-    pass
-EOF
+  exec node tests/web/server.mjs "$site" "$port"
 fi
