@@ -4,9 +4,10 @@
 #   STYLE     style sheet, inlined at <!--STYLE-->
 #   PAGE      the page's scripts, separated by "|", inlined in this order at <!--PAGE-->
 #   JS        the program's script; its .wasm lies beside it
-#   SINGLE_JS the same program as one script (wasm inlined)
 #   SITE      folder for index.html, metallographie.js, metallographie.wasm
-#   SINGLE    the page in one file: the program's script inlined in place of its <script src>
+#   SINGLE    the page in one file: the program's script inlined in place of its <script src>,
+#             the .wasm gzip-compressed in base64 in <script id="mg-wasm"> before the page's
+#             scripts (the page unpacks it with the browser's DecompressionStream)
 set(program_tag "<script src=\"metallographie.js\"></script>")
 
 function(read_text var file)
@@ -50,7 +51,21 @@ file(RENAME "${SITE}/index.html.tmp" "${SITE}/index.html")
 file(COPY_FILE "${JS}" "${SITE}/metallographie.js")
 file(COPY_FILE "${dir}/${name}.wasm" "${SITE}/metallographie.wasm")
 
-script_element(program "${SINGLE_JS}")
+# gzip -9 -n: the same bytes for the same program (no name, no time in the header).
+set(packed "${SINGLE}.wasm.gz")
+execute_process(COMMAND gzip -9 -n -c "${dir}/${name}.wasm" OUTPUT_FILE "${packed}" RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "gzip ${dir}/${name}.wasm: ${failed}")
+endif()
+execute_process(COMMAND base64 -w 0 "${packed}" OUTPUT_VARIABLE wasm64 RESULT_VARIABLE failed)
+file(REMOVE "${packed}")
+if(failed)
+  message(FATAL_ERROR "base64 ${packed}: ${failed}")
+endif()
+script_element(program "${JS}")
+string(REPLACE "<!--PAGE-->" "<script type=\"application/octet-stream\" id=\"mg-wasm\">${wasm64}</script>\n${page}"
+       html "${template}")
+string(REPLACE "<!--STYLE-->" "<style>\n${style}\n</style>" html "${html}")
 string(REPLACE "${program_tag}" "${program}" html "${html}")
 file(WRITE "${SINGLE}.tmp" "${html}")
 file(RENAME "${SINGLE}.tmp" "${SINGLE}")

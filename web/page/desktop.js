@@ -686,4 +686,26 @@
     printErr: (text) => console.warn(text),
     onRuntimeInitialized: start,
   };
+
+  // The single file carries the program's .wasm gzip-compressed in base64 (#mg-wasm), as
+  // nothing can be fetched from a file: the browser unpacks it before it starts.
+  const packed = document.getElementById('mg-wasm');
+  if (packed) {
+    Module.instantiateWasm = (imports, receive) => {
+      const text = atob(packed.textContent.trim());
+      packed.remove();
+      const bytes = new Uint8Array(text.length);
+      for (let i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i);
+      const unpacked = typeof DecompressionStream === 'function'
+        ? new Response(new Blob([bytes]).stream().pipeThrough(new DecompressionStream('gzip'))).arrayBuffer()
+        : Promise.reject(new Error('DecompressionStream fehlt'));
+      unpacked
+        .then((wasm) => WebAssembly.instantiate(wasm, imports))
+        .then((r) => receive(r.instance, r.module), (e) => {
+          messageEl.textContent = 'Dieser Browser kann das Programm nicht starten: ' + (e && e.message ? e.message : e);
+          console.error(e);
+        });
+      return {};
+    };
+  }
 })();
