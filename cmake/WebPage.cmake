@@ -2,6 +2,7 @@
 #   TEMPLATE  page template with the lines <!--STYLE-->, <!--PAGE--> and
 #             <script src="metallographie.js"></script>
 #   STYLE     style sheet, inlined at <!--STYLE-->
+#   ICON      the program's icon (SVG), inlined at <!--ICON--> as the page's icon
 #   PAGE      the page's scripts, separated by "|", inlined in this order at <!--PAGE-->
 #   JS        the program's script; its .wasm lies beside it
 #   SITE      folder for index.html, metallographie.js, metallographie.wasm
@@ -26,7 +27,7 @@ function(script_element var file)
 endfunction()
 
 read_text(template "${TEMPLATE}")
-foreach(marker "<!--STYLE-->" "<!--PAGE-->" "${program_tag}")
+foreach(marker "<!--STYLE-->" "<!--ICON-->" "<!--PAGE-->" "${program_tag}")
   string(FIND "${template}" "${marker}" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "${TEMPLATE} has no line ${marker}")
@@ -34,6 +35,21 @@ foreach(marker "<!--STYLE-->" "<!--PAGE-->" "${program_tag}")
 endforeach()
 
 read_text(style "${STYLE}")
+
+# The icon as a data: address (from <svg on, on one line), so the browser asks the server
+# for none and the single file has it too.
+read_text(icon "${ICON}")
+string(FIND "${icon}" "<svg" at)
+string(SUBSTRING "${icon}" ${at} -1 icon)
+string(REPLACE "%" "%25" icon "${icon}")
+foreach(pair "#;%23" "<;%3C" ">;%3E" "\";%22" "\n; ")
+  list(GET pair 0 from)
+  list(GET pair 1 to)
+  string(REPLACE "${from}" "${to}" icon "${icon}")
+endforeach()
+string(STRIP "${icon}" icon)
+set(icon_link "<link rel=\"icon\" type=\"image/svg+xml\" href=\"data:image/svg+xml,${icon}\">")
+string(REPLACE "<!--ICON-->" "${icon_link}" template "${template}")
 string(REPLACE "|" ";" page_files "${PAGE}")
 set(page "")
 foreach(file IN LISTS page_files)

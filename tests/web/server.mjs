@@ -61,8 +61,7 @@ export function serve(root, { port = 0 } = {}) {
         }
         const st = regularFile(file);
         if (!st) {
-            // The browser asks for an icon the site does not have: no error for that.
-            res.writeHead(path === '/favicon.ico' ? 204 : 404).end();
+            res.writeHead(404).end('not found');
             return;
         }
         const headers = {
