@@ -454,9 +454,12 @@
   }
 
   // A letter that several items share moves the highlight from one to the next; a letter
-  // only one item has chooses it.
-  function letterIn(list, letter, current) {
-    const matches = list.filter((el) => el.mgLetter === letter);
+  // only one item has chooses it. In a pop-up, a letter no item underlines goes by the
+  // first letter of the captions.
+  function letterIn(list, letter, current, byInitial = false) {
+    let matches = list.filter((el) => el.mgLetter === letter);
+    if (!matches.length && byInitial)
+      matches = list.filter((el) => plainCaption(el.mgItem.caption).trim().charAt(0).toLowerCase() === letter);
     if (!matches.length) return false;
     if (matches.length === 1) {
       matches[0].focus({ preventScroll: true });
@@ -495,6 +498,20 @@
       }
       return;
     }
+    if (e.key === 'F10' && !e.shiftKey && !e.ctrlKey && !e.altKey && !e.metaKey) {
+      // F10 highlights the active window's first menu, as Alt alone does; in the menus, it
+      // leaves them.
+      e.preventDefault();
+      if (inPopup || inBar) {
+        closePopups();
+        if (focused.isConnected) focused.blur();
+        syncFocus();
+      } else {
+        const first = active && items(active.menubar)[0];
+        if (first) first.focus({ preventScroll: true });
+      }
+      return;
+    }
     if (e.altKey && /^[a-zäöüß0-9]$/i.test(e.key) && active && active.state.enabled) {
       e.preventDefault();
       closePopups();
@@ -524,7 +541,7 @@
         } else moveInBar(popups[0].win, popups[0].owner, -1);
       } else if (e.key.length === 1 && !e.ctrlKey && !e.metaKey) {
         e.preventDefault();
-        letterIn(list, e.key.toLowerCase(), focused);
+        letterIn(list, e.key.toLowerCase(), focused, true);
       } else if (e.key === 'Tab') {
         e.preventDefault();
         moveInBar(popups[0].win, popups[0].owner, e.shiftKey ? -1 : 1);
