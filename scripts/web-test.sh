@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Runs the browser tests in headless Chromium: the reference pictures replayed in the
 # page, the page's script interface against the native program, a run on the live
-# clock (including the single-file page from disk), and the controls by keyboard, mouse,
-# touch and screen reader. Builds the browser version first
+# clock (including the single-file page from disk), the controls by keyboard, mouse,
+# touch and screen reader, and the page around them (what the server sends, the head and
+# icon, contrast, menu keys). Builds the browser version first
 # (scripts/web.sh) when it is missing or older than its sources, and the native program
 # (build/, as scripts/test.sh configures it) unless METALLO_NATIVE names one.
-#   web-test.sh            all four
+#   web-test.sh            all five
 #   web-test.sh --bench    also print the browser benchmarks (they never fail the run)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -45,7 +46,7 @@ if [ -z "$native" ]; then
     ./scripts/setup.sh
     cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
   fi
-  cmake --build build -j "$(nproc 2>/dev/null || echo 2)" --target metallographie
+  cmake --build build -j "$(nproc 2>/dev/null || echo 2)" --target metallographie metallo_dist
   native=build/desktop/metallographie
 fi
 
@@ -61,6 +62,8 @@ echo "== browser: live clock"
 timeout 300 node tests/web/live.mjs || failed+=(live)
 echo "== browser: controls"
 timeout 300 node tests/web/controls.mjs || failed+=(controls)
+echo "== browser: the page (server, head, single file, contrast, menu keys)"
+timeout 300 node tests/web/page.mjs --native "$native" || failed+=(page)
 if [ $bench -eq 1 ]; then
   echo "== browser: benchmarks"
   timeout 300 node tests/web/bench.mjs || true

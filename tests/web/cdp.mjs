@@ -125,7 +125,7 @@ const KEYS = {
     Tab: ['Tab', 9], Enter: ['Enter', 13, '\r'], Escape: ['Escape', 27], Backspace: ['Backspace', 8],
     Delete: ['Delete', 46], Home: ['Home', 36], End: ['End', 35], PageUp: ['PageUp', 33], PageDown: ['PageDown', 34],
     ArrowLeft: ['ArrowLeft', 37], ArrowUp: ['ArrowUp', 38], ArrowRight: ['ArrowRight', 39], ArrowDown: ['ArrowDown', 40],
-    F1: ['F1', 112], ' ': ['Space', 32, ' '],
+    F1: ['F1', 112], F10: ['F10', 121], ' ': ['Space', 32, ' '],
 };
 // Characters of a German keyboard that are not letters A-Z.
 const CHARACTER_CODES = { ü: 'BracketLeft', ö: 'Semicolon', ä: 'Quote', ß: 'Minus', '-': 'Slash' };
