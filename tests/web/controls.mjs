@@ -7,7 +7,7 @@
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { Report, ROOT, options, withSite } from './common.mjs';
-import { Program, StepError } from './mg.mjs';
+import { Program, StepError, steps } from './mg.mjs';
 
 const report = new Report('controls in the browser');
 options();
@@ -41,17 +41,7 @@ const KINDS = [
 ];
 const TERM = 'Rückstreuelektronen';
 
-async function step(what, fn) {
-    try {
-        await fn();
-    } catch (e) {
-        report.fail(`${what}: ${e instanceof StepError ? e.message : e.stack || e}`);
-    }
-}
-
-function expect(ok, what) {
-    if (!ok) throw new StepError(what);
-}
+const { step, expect } = steps(report);
 
 // In the page: the mirror element that has the browser's focus.
 function focusedControl() {

@@ -85,6 +85,23 @@ function browserKey(name) {
 
 export class StepError extends Error {}
 
+// A test's steps: a step that throws is one failure of the report, and the next step runs;
+// `expect` ends a step with its message when the condition does not hold.
+export function steps(report) {
+    return {
+        async step(what, fn) {
+            try {
+                await fn();
+            } catch (e) {
+                report.fail(`${what}: ${e instanceof StepError ? e.message : e.stack || e}`);
+            }
+        },
+        expect(ok, what) {
+            if (!ok) throw new StepError(what);
+        },
+    };
+}
+
 // Menu chains found by opening the menus: "FORM ITEM" -> [top item, sub-menu item, ...].
 const chains = new Map();
 

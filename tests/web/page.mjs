@@ -10,7 +10,7 @@ import { dirname, join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { brotliDecompressSync, gunzipSync } from 'node:zlib';
 import { ROOT, Report, SINGLE_FILE, SITE, options, withSite } from './common.mjs';
-import { Program, StepError } from './mg.mjs';
+import { Program, steps } from './mg.mjs';
 import { decodePng } from './png.mjs';
 
 const report = new Report('the page');
@@ -18,17 +18,7 @@ const opts = options();
 const native = typeof opts.native === 'string' ? opts.native : join(ROOT, 'build', 'desktop', 'metallographie');
 const ICON = join(dirname(dirname(native)), 'dist', 'icons', '64x64', 'apps', 'de.metallographie.Metallographie.png');
 
-async function step(what, fn) {
-    try {
-        await fn();
-    } catch (e) {
-        report.fail(`${what}: ${e instanceof StepError ? e.message : e.stack || e}`);
-    }
-}
-
-function expect(ok, what) {
-    if (!ok) throw new StepError(what);
-}
+const { step, expect } = steps(report);
 
 // One GET with the given Accept-Encoding: { status, headers, body }.
 function get(url, acceptEncoding) {
