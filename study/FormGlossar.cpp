@@ -46,20 +46,15 @@ TFormGlossar::TFormGlossar(ui::Application& app)
     ButtonSchliessen.OnClick = [this] { ButtonSchliessenClick(); };
 }
 
-int TFormGlossar::designX(double d) const { return frame::Round(d * scaleX_); }
-int TFormGlossar::designY(double d) const { return frame::Round(d * scaleY_); }
-
 void TFormGlossar::FormCreate() {
     const int sw = application().screenWidth(), sh = application().screenHeight();
-    const frame::Scale s = frame::place(frame::Pattern::UpTo1024Inclusive, sw, sh).scale;
-    scaleX_ = s.x;
-    scaleY_ = s.y;
-    const int w = designX(kWidth), h = designY(kHeight);
-    frame::apply(*this, frame::Placement{frame::centredLeft(sw, w), frame::div(sh - h, 2), w, h, s});
+    scale_ = frame::place(frame::Pattern::UpTo1024Inclusive, sw, sh).scale;
+    const int w = scale_.X(kWidth), h = scale_.Y(kHeight);
+    frame::apply(*this, frame::Placement{frame::centredLeft(sw, w), frame::div(sh - h, 2), w, h, scale_});
     // The window font grows with the layout (it is realised at its raster sizes).
-    font.height = designY(-11);
+    font.height = scale_.Y(-11);
     ui::Font title = font;
-    title.height = designY(-16);
+    title.height = scale_.Y(-16);
     title.bold = true;
     LabelBegriff.setFont(title);
     ui::Font heading = font;
@@ -67,15 +62,15 @@ void TFormGlossar::FormCreate() {
     LabelSiehe.setFont(heading);
     LabelAnsehen.setFont(heading);
 
-    const int bottom = clientHeight() - statusBarHeight() - designY(12);
-    LabelSuche.setBounds(designX(kLeftColumn), designY(12), designX(kListWidth), designY(16));
-    EditSuche.setBounds(designX(kLeftColumn), designY(30), designX(kListWidth), designY(22));
-    LabelTreffer.setBounds(designX(kLeftColumn), designY(58), designX(kListWidth), designY(16));
-    ListBoxBegriffe.setBounds(designX(kLeftColumn), designY(78), designX(kListWidth), bottom - designY(78));
-    LabelBegriff.setBounds(designX(kRightColumn), designY(12), designX(kRightWidth), designY(26));
-    LabelText.setBounds(designX(kRightColumn), designY(46), designX(kRightWidth), designY(16));
-    ButtonSchliessen.setBounds(designX(kRightColumn + kRightWidth - 90), bottom - designY(25), designX(90), designY(25));
-    for (ui::Control* c : controls()) c->loaded();
+    const int bottom = clientHeight() - statusBarHeight() - scale_.Y(12);
+    LabelSuche.setBounds(scale_.X(kLeftColumn), scale_.Y(12), scale_.X(kListWidth), scale_.Y(16));
+    EditSuche.setBounds(scale_.X(kLeftColumn), scale_.Y(30), scale_.X(kListWidth), scale_.Y(22));
+    LabelTreffer.setBounds(scale_.X(kLeftColumn), scale_.Y(58), scale_.X(kListWidth), scale_.Y(16));
+    ListBoxBegriffe.setBounds(scale_.X(kLeftColumn), scale_.Y(78), scale_.X(kListWidth), bottom - scale_.Y(78));
+    LabelBegriff.setBounds(scale_.X(kRightColumn), scale_.Y(12), scale_.X(kRightWidth), scale_.Y(26));
+    LabelText.setBounds(scale_.X(kRightColumn), scale_.Y(46), scale_.X(kRightWidth), scale_.Y(16));
+    ButtonSchliessen.setBounds(scale_.X(kRightColumn + kRightWidth - 90), bottom - scale_.Y(25), scale_.X(90), scale_.Y(25));
+    loaded();  // the labels size themselves again in the grown font
     fillList(glossary.search(""), "");
 }
 
@@ -150,8 +145,6 @@ void TFormGlossar::showTermsOf(const Form& window) {
     if (terms.empty()) {
         fillList(glossary.search(""), "");
     } else {
-        std::string caption = window.caption();
-        while (!caption.empty() && caption.back() == ' ') caption.pop_back();
         fillList(std::move(terms), "zu diesem Fenster");
         ListBoxBegriffe.setItemIndex(0);
     }
@@ -175,9 +168,9 @@ void TFormGlossar::showChosen() {
     const Term* t = Chosen >= 0 ? &glossary.terms()[static_cast<size_t>(Chosen)] : nullptr;
     LabelBegriff.setCaption(t ? t->name : "");
     LabelText.setCaption(t ? t->text : (Shown.empty() ? "Kein Begriff passt zur Suche." : "Bitte einen Begriff wählen."));
-    int y = LabelText.top() + LabelText.height() + designY(14);
-    const int x = designX(kRightColumn), linkX = designX(kRightColumn + kLinkIndent);
-    const int line = LabelAnsehen.height() + designY(4);
+    int y = LabelText.top() + LabelText.height() + scale_.Y(14);
+    const int x = scale_.X(kRightColumn), linkX = scale_.X(kRightColumn + kLinkIndent);
+    const int line = LabelAnsehen.height() + scale_.Y(4);
     auto place = [&](ui::Label& heading, std::vector<std::unique_ptr<ui::LinkLabel>>& links, const std::vector<std::string>& captions) {
         heading.setVisible(!captions.empty());
         if (!captions.empty()) {
@@ -192,7 +185,7 @@ void TFormGlossar::showChosen() {
             l.setBounds(linkX, y, l.width(), l.height());
             y += line;
         }
-        y += designY(10);
+        y += scale_.Y(10);
     };
     std::vector<std::string> windows;
     if (t)

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "frame/Layout.h"
 #include "study/Glossary.h"
 #include "ui/Buttons.h"
 #include "ui/Controls.h"
@@ -69,9 +70,7 @@ public:
 private:
     void fillList(std::vector<int> terms, const std::string& heading);
     void showChosen();
-    int designX(double d) const;
-    int designY(double d) const;
-    double scaleX_ = 1, scaleY_ = 1;
+    frame::Scale scale_;
     bool filling_ = false;
 };
 

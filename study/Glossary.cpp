@@ -117,6 +117,7 @@ Glossary Glossary::parse(std::string_view file, std::vector<std::string>* proble
             ++i;
         }
     }
+    for (const Term& term : g.terms_) g.folded_.emplace_back(foldForSearch(term.name, false), foldForSearch(term.name, true));
     for (Term& term : g.terms_) {
         if (term.text.empty()) problem("the term '" + term.name + "' has no definition");
         std::vector<std::string> kept;
@@ -138,8 +139,8 @@ int Glossary::find(std::string_view name) const {
     for (size_t i = 0; i < terms_.size(); ++i)
         if (terms_[i].name == name) return static_cast<int>(i);
     const std::string want = foldForSearch(name, false);
-    for (size_t i = 0; i < terms_.size(); ++i)
-        if (foldForSearch(terms_[i].name, false) == want) return static_cast<int>(i);
+    for (size_t i = 0; i < folded_.size(); ++i)
+        if (folded_[i].first == want) return static_cast<int>(i);
     return -1;
 }
 
@@ -147,11 +148,9 @@ std::vector<int> Glossary::search(std::string_view query) const {
     const std::string q = trim(query);
     const std::string plain = foldForSearch(q, false), withE = foldForSearch(q, true);
     std::vector<int> out;
-    for (size_t i = 0; i < terms_.size(); ++i) {
-        const std::string& n = terms_[i].name;
-        if (foldForSearch(n, false).find(plain) != std::string::npos || foldForSearch(n, true).find(withE) != std::string::npos)
+    for (size_t i = 0; i < folded_.size(); ++i)
+        if (folded_[i].first.find(plain) != std::string::npos || folded_[i].second.find(withE) != std::string::npos)
             out.push_back(static_cast<int>(i));
-    }
     return out;
 }
 

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace study {
@@ -36,6 +37,8 @@ public:
 
 private:
     std::vector<Term> terms_;
+    // Each name folded for the search, with umlauts as base letters and as "ae" (made once).
+    std::vector<std::pair<std::string, std::string>> folded_;
 };
 
 // The key German dictionaries sort by: letters without case, ä as a, ö as o, ü as u,

@@ -4,6 +4,7 @@
 
 #include "ui/Application.h"
 #include "ui/Form.h"
+#include "ui/Look.h"
 #include "ui/text/TextEngine.h"
 
 namespace ui {
@@ -248,32 +249,31 @@ void Label::setWordWrap(bool w) {
 }
 
 std::vector<std::string> Label::lines() const {
-    std::vector<std::string> out;
     if (!wordWrap) return {caption_};
     const Font& f = font();
+    std::vector<std::string> out;
+    // Paragraphs at line breaks; in each, greedily as many words as fit (a word longer
+    // than the width stands alone).
     size_t start = 0;
     for (;;) {
         const size_t nl = caption_.find('\n', start);
         const std::string para = caption_.substr(start, nl == std::string::npos ? std::string::npos : nl - start);
-        {
-            // Greedy: as many words as fit; a word longer than the width stands alone.
-            std::string line;
-            size_t p = 0;
-            while (p <= para.size()) {
-                size_t blank = para.find(' ', p);
-                if (blank == std::string::npos) blank = para.size();
-                const std::string word = para.substr(p, blank - p);
-                const std::string candidate = line.empty() ? word : line + " " + word;
-                if (!line.empty() && text::textWidth(f, candidate) > width_ - 2 * padding) {
-                    out.push_back(line);
-                    line = word;
-                } else {
-                    line = candidate;
-                }
-                p = blank + 1;
+        std::string line;
+        size_t p = 0;
+        while (p <= para.size()) {
+            size_t blank = para.find(' ', p);
+            if (blank == std::string::npos) blank = para.size();
+            const std::string word = para.substr(p, blank - p);
+            const std::string candidate = line.empty() ? word : line + " " + word;
+            if (!line.empty() && text::textWidth(f, candidate) > width_ - 2 * padding) {
+                out.push_back(line);
+                line = word;
+            } else {
+                line = candidate;
             }
-            out.push_back(line);
+            p = blank + 1;
         }
+        out.push_back(line);
         if (nl == std::string::npos) break;
         start = nl + 1;
     }
@@ -330,13 +330,7 @@ void Panel::paint(const Rect& clip) {
     raster::Target t = targetFor(owner_, inner);
     if (t.clip.empty()) return;
     raster::fillRect(t, r, toPixel(color), raster::PenMode::Copy);
-    if (bevel && r.width() > 1 && r.height() > 1) {
-        const uint32_t light = toPixel(clWhite), dark = toPixel(clGray);
-        raster::fillRect(t, Rect{r.left, r.top, r.right - 1, r.top + 1}, light, raster::PenMode::Copy);
-        raster::fillRect(t, Rect{r.left, r.top, r.left + 1, r.bottom - 1}, light, raster::PenMode::Copy);
-        raster::fillRect(t, Rect{r.left, r.bottom - 1, r.right, r.bottom}, dark, raster::PenMode::Copy);
-        raster::fillRect(t, Rect{r.right - 1, r.top, r.right, r.bottom}, dark, raster::PenMode::Copy);
-    }
+    if (bevel && r.width() > 1 && r.height() > 1) look::edge(t, r, clWhite, clGray);
     for (Control* c : children_)
         if (c->visible() && c->clientRect().intersects(inner)) c->paint(inner);
 }

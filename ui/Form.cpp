@@ -173,17 +173,12 @@ Control* Form::findControl(const std::string& name) const {
 }
 
 Control* Form::controlAt(int x, int y) const {
-    auto effectivelyVisible = [](const Control* c) {
-        for (; c; c = c->parent())
-            if (!c->visible()) return false;
-        return true;
-    };
     // Windowed controls lie above graphic ones; later controls above earlier ones.
     for (int pass = 1; pass >= 0; --pass)
         for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
             Control* c = *it;
             const bool windowedLayer = c->windowed() || c->parent() != nullptr;
-            if (windowedLayer != (pass == 1) || !effectivelyVisible(c)) continue;
+            if (windowedLayer != (pass == 1) || !c->showing()) continue;
             if (c->clientRect().contains(x, y)) return c;
         }
     return nullptr;
