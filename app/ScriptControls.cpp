@@ -165,14 +165,11 @@ void runControlCommand(ui::Application& app, const ControlCommand& c, std::ostre
             int key = 0;
             unsigned shift = 0;
             ui::parseKeyName(w[i], key, shift);
-            const bool used = app.keyDown(f, key, shift);
-            // A character key that the control did not take as a key is typed.
-            const bool character = (key == ui::vk::Space || (key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z'));
-            if (!used && character && !(shift & (ui::ssCtrl | ui::ssAlt))) {
-                char ch = static_cast<char>(key);
-                if (key >= 'A' && key <= 'Z' && !(shift & ui::ssShift)) ch = static_cast<char>(key - 'A' + 'a');
-                app.textInput(f, std::string(1, ch));
-            }
+            // Space, letters and digits carry their character, typed when no control takes the key.
+            std::string text;
+            if (key == ui::vk::Space || (key >= '0' && key <= '9')) text = std::string(1, static_cast<char>(key));
+            if (key >= 'A' && key <= 'Z') text = std::string(1, static_cast<char>(shift & ui::ssShift ? key : key - 'A' + 'a'));
+            app.keyPress(f, key, shift, text);
             if (app.terminated()) break;
         }
     }

@@ -132,7 +132,7 @@ void ClientWidget::keyPressEvent(QKeyEvent* e) {
         return;
     }
     std::string text;
-    if (!(shift & (ui::ssCtrl | ui::ssAlt)) && printable(e->text())) text = e->text().toStdString();
+    if (printable(e->text())) text = e->text().toStdString();  // typed only when no Ctrl or Alt is held
     if (key == 0 && text.empty()) {
         e->ignore();
         return;

@@ -234,10 +234,7 @@ void QtBackend::userWheel(ui::Form& f, int x, int y, int notches, unsigned shift
 }
 
 void QtBackend::userKey(ui::Form& f, int key, unsigned shift, std::string text) {
-    deliver([this, &f, key, shift, text = std::move(text)] {
-        if (key != 0 && app_.keyDown(f, key, shift)) return;
-        if (!text.empty()) app_.textInput(f, text);
-    });
+    deliver([this, &f, key, shift, text = std::move(text)] { app_.keyPress(f, key, shift, text); });
 }
 
 void QtBackend::userText(ui::Form& f, std::string text) {

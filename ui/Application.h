@@ -63,6 +63,9 @@ public:
     bool mouseWheel(Form& f, int x, int y, int notches, unsigned shift = ssNone);
     bool keyDown(Form& f, int key, unsigned shift = ssNone);
     bool textInput(Form& f, std::string_view utf8);
+    // A key press as a keyboard gives it: the key, and when no control used it, its text
+    // (none with Ctrl or Alt held).
+    bool keyPress(Form& f, int key, unsigned shift, std::string_view text);
     // What F1 does in a window (the program opens its glossary there).
     std::function<void(Form&)> OnHelp;
     void userActivate(Form& f);

@@ -116,6 +116,12 @@ bool Application::keyDown(Form& f, int key, unsigned shift) {
     return false;
 }
 
+bool Application::keyPress(Form& f, int key, unsigned shift, std::string_view text) {
+    EventScope scope(*this, eventDepth_);
+    if (key != 0 && keyDown(f, key, shift)) return true;
+    return !text.empty() && !(shift & (ssCtrl | ssAlt)) && textInput(f, text);
+}
+
 bool Application::textInput(Form& f, std::string_view utf8) {
     if (!takesInput(f) || utf8.empty()) return false;
     // Typed text is printable; line breaks, tabs and other control characters are keys.
