@@ -24,7 +24,7 @@ const char* kUsage =
     "  controls F        die Bedienelemente: Name, Art, Wert, Text, bedienbar, Fokus, L,O,B,H\n"
     "  values F          die Kennzahlen des Fensters (Name, Wert)\n"
     "  set F ELEMENT WERT  Regler, Kästchen (0/1), Auswahl (Nummer oder Text), Eingabefeld (Rest der Zeile)\n"
-    "  press F ELEMENT   Schaltfläche, Kästchen oder Verweis betätigen\n"
+    "  press F ELEMENT   Schaltfläche, Kästchen, Verweis oder anklickbares Bild betätigen\n"
     "  drag F X1 Y1 X2 Y2 | wheel F X Y N | type F TEXT | keys F TASTE...\n"
     "                    (Tasten: tab shift+tab enter space esc left right up down home end\n"
     "                    pageup pagedown backspace delete f1 f4 alt+down ctrl+a ctrl+c ctrl+x ctrl+v a-z 0-9)\n";

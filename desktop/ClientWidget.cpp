@@ -16,6 +16,7 @@
 #include "desktop/PointerPixel.h"
 #include "desktop/QtBackend.h"
 #include "desktop/QtText.h"
+#include "ui/Look.h"
 
 namespace desktop {
 
@@ -66,6 +67,21 @@ void ClientWidget::paintEvent(QPaintEvent* e) {
     // Only while a size change is on its way can the widget be larger than the buffer.
     const QRegion rest = QRegion(e->rect()) - QRegion(pixels);
     for (const QRect& r : rest) p.fillRect(r, toQColor(form_.color()));
+    // The ring goes over the pixels, as the headless screen draws it.
+    if (!ring_.isEmpty() && e->rect().intersects(ring_)) {
+        p.setPen(toQColor(ui::look::kPictureRingOuter));
+        p.drawRect(ring_.adjusted(0, 0, -1, -1));
+        p.setPen(toQColor(ui::look::kPictureRingInner));
+        if (ring_.width() > 2 && ring_.height() > 2) p.drawRect(ring_.adjusted(1, 1, -2, -2));
+    }
+}
+
+void ClientWidget::updateFocusRing() {
+    const ui::raster::Rect r = form_.focusRing();
+    const QRect ring = r.empty() ? QRect() : QRect(r.left, r.top, r.width(), r.height());
+    if (ring == ring_) return;
+    update(QRegion(ring_) + QRegion(ring));
+    ring_ = ring;
 }
 
 void ClientWidget::mousePressEvent(QMouseEvent* e) {

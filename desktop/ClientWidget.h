@@ -16,6 +16,8 @@ public:
     ClientWidget(QtBackend& backend, ui::Form& form, QWidget* parent);
     QSize sizeHint() const override;
     void updateCursorAt(const QPoint& pos);
+    // Repaints where the ring of a focused picture was and now is, when it moved.
+    void updateFocusRing();
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -36,6 +38,8 @@ private:
     // Wheel turns short of a whole notch (Qt's eighths of a degree, 120 to a notch).
     int wheel_ = 0;
     bool hand_ = false;
+    // The picture ring shown last (form client coordinates).
+    QRect ring_;
 };
 
 }  // namespace desktop

@@ -147,6 +147,11 @@ void QtBackend::formPixelsChanged(ui::Form& f, const ui::raster::Rect& r) {
     FormWindow* w = find(f);
     if (!w || r.empty()) return;
     w->client()->update(QRect(r.left, r.top, r.width(), r.height()));
+    w->client()->updateFocusRing();
+}
+
+void QtBackend::formControlsChanged(ui::Form& f) {
+    if (FormWindow* w = find(f)) w->client()->updateFocusRing();
 }
 
 void QtBackend::formCursorChanged(ui::Form& f) {

@@ -53,6 +53,7 @@ public:
     void formActivated(ui::Form& f) override;
     void formPixelsChanged(ui::Form& f, const ui::raster::Rect& r) override;
     void formCursorChanged(ui::Form& f) override;
+    void formControlsChanged(ui::Form& f) override;
     // The desktop's clipboard (plain text), shared with the other programs.
     std::string clipboardText() override;
     void setClipboardText(const std::string& s) override;

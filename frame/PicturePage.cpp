@@ -19,6 +19,7 @@ PicturePage::PicturePage(ui::Application& app, const PicturePageSpec& spec)
     Image1.cursor = ui::Cursor::HandPoint;
     Image1.setPicture(loadPhoto(spec_.photo));
     Image1.OnClick = [this] { Close(); };
+    Image1.accessibleName = "Bild schließen";
 }
 
 ui::Form* PicturePage::opener() const {

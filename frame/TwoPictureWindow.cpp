@@ -31,6 +31,12 @@ void TwoPictureWindow::FormCreate() {
     Image2.setBounds(X(400), Y(layout_.top2), X(320), Y(layout_.height));
 }
 
+// A screen reader names each small picture by the page it opens.
+void TwoPictureWindow::FormShow() {
+    if (const ui::Form* page = page1()) Image1.accessibleName = "Vergrößern: " + page->caption();
+    if (const ui::Form* page = page2()) Image2.accessibleName = "Vergrößern: " + page->caption();
+}
+
 ui::Form* TwoPictureWindow::page1() const { return application().findForm(page1_); }
 ui::Form* TwoPictureWindow::page2() const { return application().findForm(page2_); }
 

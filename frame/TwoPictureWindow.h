@@ -40,6 +40,7 @@ public:
     ui::Image Image2{*this, "Image2"};
 
     void FormCreate() override;
+    void FormShow() override;
     void FormClose() override;
     virtual void Image1Click();
     virtual void Image2Click();

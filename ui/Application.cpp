@@ -73,8 +73,15 @@ void Application::show(Form& f) {
         // open and was disabled when the modal window came up.
         if (!f.enabled()) release(f);
     }
-    // A window with controls shows with the focus on the first of them.
-    if (!f.activeControl()) f.setActiveControl(f.nextTabStop(nullptr, true));
+    // A window with controls shows with the focus on the first of them; clickable pictures
+    // wait for the first Tab.
+    if (!f.activeControl()) {
+        for (Control* c : f.tabOrderList()) {
+            if (!c->canFocus() || !c->usable() || c->pictureStop()) continue;
+            f.setActiveControl(c);
+            break;
+        }
+    }
     activate(f);
 }
 

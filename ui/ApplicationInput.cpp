@@ -34,7 +34,7 @@ bool Application::mouseDown(Form& f, int x, int y, MouseButton b, unsigned shift
     if (onStatusBar(f, y)) return true;
     Control* c = f.controlAt(x, y);
     if (c && !c->usable()) return true;
-    if (c && c->canFocus()) c->setFocus();
+    if (c && c->canFocus() && !c->pictureStop()) c->setFocus();
     if (c && c->takesMouse()) {
         f.capture_ = c;
         c->mouseDown(local(*c, x, y, b, shift));
@@ -104,13 +104,17 @@ bool Application::keyDown(Form& f, int key, unsigned shift) {
     }
     Control* focus = f.activeControl();
     if (focus && focus->usable() && focus->keyDown(key, shift)) return true;
-    if (key == vk::Tab && !(shift & (ssCtrl | ssAlt))) {
+    const bool plain = !(shift & (ssCtrl | ssAlt));
+    if (key == vk::Tab && plain) {
         if (ComboBox* open = f.droppedDown()) open->closeUp(true);
         Control* next = f.nextTabStop(focus, !(shift & ssShift));
         if (!next) return false;
+        f.showFocusCues();
         next->setFocus();
         return true;
     }
+    if ((key == vk::Return || key == vk::Space) && plain && focus && focus->pictureStop() && focus->usable())
+        return focus->press();
     if (key == vk::Return && !(shift & (ssCtrl | ssAlt)) && f.defaultButton && f.defaultButton->usable())
         return f.defaultButton->press();
     return false;

@@ -50,6 +50,12 @@ void Control::setFocus() {
     if (canFocus() && usable()) owner_.setActiveControl(this);
 }
 
+bool Control::press() {
+    if (!pictureStop()) return false;
+    OnClick();
+    return true;
+}
+
 std::string Control::setValue(const std::string&) { return name_ + " is a " + kind() + " and has no value to set"; }
 
 int Control::left() const { return align_ == Align::Client ? 0 : left_; }

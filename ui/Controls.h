@@ -71,7 +71,11 @@ public:
     // order of creation unless a window sets another).
     bool tabStop = false;
     int tabOrder = 0;
-    virtual bool canFocus() const { return tabStop; }
+    virtual bool canFocus() const { return tabStop || pictureStop(); }
+    // A picture or text that does something when clicked is reached with Tab too; Enter or
+    // Space clicks it. A click with the mouse leaves the focus where it was, and the ring
+    // that marks it is drawn over the window's pixels, never into them.
+    bool pictureStop() const { return !tabStop && OnClick && !takesMouse() && !windowed(); }
     bool focused() const;
     void setFocus();
     // What screen readers call it when it has no caption of its own ("Suche").
@@ -88,9 +92,12 @@ public:
     // Keys and typed text while it has the focus; returns whether they were used.
     virtual bool keyDown(int /*key*/, unsigned /*shift*/) { return false; }
     virtual bool textInput(std::string_view /*utf8*/) { return false; }
-    virtual void focusChanged() { invalidate(); }
-    // Runs a user's press on it (a button, check box or link); false for other controls.
-    virtual bool press() { return false; }
+    virtual void focusChanged() {
+        if (!pictureStop()) invalidate();
+    }
+    // Runs a user's press on it (a button, check box, link or clickable picture); false
+    // for other controls.
+    virtual bool press();
 
     // What the script language reports: the kind ("Button", "TrackBar", ...), the value
     // (checked 0/1, an index or a position; empty for controls without one) and the text

@@ -69,6 +69,7 @@ void Form::setVisibleFlag(bool v) {
         capture_ = nullptr;
         clickPending_ = false;
         dropped_ = nullptr;
+        focusCues_ = false;
     }
     if (v) resizeBuffer();
     else releasePixels();
@@ -196,6 +197,18 @@ void Form::setActiveControl(Control* c) {
     activeControl_ = c;
     if (old) old->focusChanged();
     if (c) c->focusChanged();
+    app_.backend().formControlsChanged(*this);
+}
+
+Rect Form::focusRing() const {
+    const Control* c = activeControl_;
+    if (!focusCues_ || !c || !c->pictureStop() || !c->showing()) return Rect{};
+    return c->clientRect().intersected(Rect{0, 0, clientWidth(), clientHeight() - statusBarHeight()});
+}
+
+void Form::showFocusCues() {
+    if (focusCues_) return;
+    focusCues_ = true;
     app_.backend().formControlsChanged(*this);
 }
 

@@ -101,6 +101,11 @@ public:
     Control* nextTabStop(const Control* from, bool forward) const;
     // The button Enter presses when the focused control does not use the key.
     Control* defaultButton = nullptr;
+    // Where the ring of a focused clickable picture lies (client coordinates), or empty.
+    // The ring shows once the keyboard has moved the focus in this window, as on the classic
+    // desktop, so a mouse user sees the window's pixels unchanged.
+    Rect focusRing() const;
+    void showFocusCues();
     // A drop-down list open over the window: it is painted last and takes the mouse first.
     ComboBox* droppedDown() const { return dropped_; }
     void setDroppedDown(ComboBox* c);
@@ -159,6 +164,7 @@ private:
     Control* activeControl_ = nullptr;
     Control* capture_ = nullptr;
     bool clickPending_ = false;  // pressed on a control without mouse handling of its own
+    bool focusCues_ = false;     // the keyboard moved the focus since the window was shown
     ComboBox* dropped_ = nullptr;
 
     Application& app_;

@@ -67,6 +67,12 @@ void focusRect(Target& t, const Rect& r) {
     }
 }
 
+void pictureRing(Target& t, const Rect& r) {
+    edge(t, r, kPictureRingOuter, kPictureRingOuter);
+    const Rect inner{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
+    if (inner.width() > 0 && inner.height() > 0) edge(t, inner, kPictureRingInner, kPictureRingInner);
+}
+
 int cellHeight(const Font& f) { return text::metrics(f).cellHeight(); }
 
 int captionWidth(const Font& f, std::string_view caption) { return text::textWidth(f, menuText(std::string(caption))); }

@@ -37,6 +37,11 @@ void sunken(Target& t, const Rect& r);
 void etched(Target& t, const Rect& r);
 // Every other pixel of the rectangle's outline, black (the keyboard focus).
 void focusRect(Target& t, const Rect& r);
+// The focus ring of a clickable picture: its outer pixel black, the next white, so it shows
+// on dark and light photographs alike.
+void pictureRing(Target& t, const Rect& r);
+constexpr TColor kPictureRingOuter = clBlack;
+constexpr TColor kPictureRingInner = clWhite;
 
 // Text with the top-left of its cell at (x, y); a disabled text is embossed grey.
 // The accelerator "&" of captions is not shown; its letter is underlined.

@@ -12,12 +12,13 @@ namespace web {
 
 namespace {
 
-// Kinds whose controls the page mirrors; a focusable paint box gets an element too, so
-// the browser's focus can follow the program's.
+// Kinds whose controls the page mirrors; any other control that takes the focus (a paint
+// box, a clickable picture) gets an element too, so the browser's focus can follow the
+// program's.
 bool mirrored(const ui::Control& c) {
     const std::string k = c.kind();
     return k == "Button" || k == "CheckBox" || k == "RadioGroup" || k == "TrackBar" || k == "ComboBox" ||
-           k == "Edit" || k == "ListBox" || k == "ProgressBar" || k == "Label" || (k == "PaintBox" && c.canFocus());
+           k == "Edit" || k == "ListBox" || k == "ProgressBar" || k == "Label" || c.canFocus();
 }
 
 bool interactive(const ui::Control& c) {
@@ -37,6 +38,12 @@ std::string caption(const ui::Control& c) {
     if (const auto* g = dynamic_cast<const ui::RadioGroup*>(&c)) return g->caption();
     const std::string k = c.kind();
     return k == "Button" || k == "CheckBox" || k == "Label" ? c.text() : "";
+}
+
+// What the page calls it: a clickable picture or text is a button.
+std::string kindOf(const ui::Control& c) {
+    if (c.pictureStop()) return "Picture";
+    return dynamic_cast<const ui::LinkLabel*>(&c) ? "Link" : c.kind();
 }
 
 // The items a user sees (a list's visible rows, an open list's rows, every radio item)
@@ -90,10 +97,9 @@ bool hasMirror(const ui::Form& f) {
 void writeControls(Json& j, const ui::Form& f) {
     j.beginArray();
     for (const ui::Control* c : readingOrder(f)) {
-        const bool link = dynamic_cast<const ui::LinkLabel*>(c) != nullptr;
         j.beginObject();
         j.key("name").string(c->name());
-        j.key("kind").string(link ? "Link" : c->kind());
+        j.key("kind").string(kindOf(*c));
         j.key("caption").string(caption(*c));
         j.key("accessibleName").string(c->accessibleName);
         j.key("rect");

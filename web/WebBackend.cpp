@@ -14,6 +14,7 @@
 #include "app/Script.h"
 #include "app/TextAlternative.h"
 #include "ui/Edit.h"
+#include "ui/Look.h"
 #include "web/Json.h"
 #include "web/Mirror.h"
 
@@ -334,6 +335,7 @@ void WebBackend::formPixelsChanged(ui::Form& f, const ui::raster::Rect& r) {
 void WebBackend::formHidden(ui::Form& f) {
     pending_.erase(&f);
     sentControls_.erase(&f);
+    rings_.erase(&f);
     mg_page_hide(idOf(f));
 }
 
@@ -356,7 +358,15 @@ void WebBackend::push() {
         if (p.flags & (kState | kControls)) sendState(*form, p.flags);
         order = order || (p.flags & kState);
         const ui::raster::Rect all{0, 0, form->clientWidth(), form->clientHeight()};
-        const ui::raster::Rect r = (p.flags & kAllPixels) ? all : p.pixels.intersected(all);
+        ui::raster::Rect dirtyPixels = p.pixels;
+        // Where a picture's focus ring was and is now, when it moved.
+        ui::raster::Rect& sentRing = rings_[form];
+        if (const ui::raster::Rect ring = form->focusRing(); ring != sentRing) {
+            for (const ui::raster::Rect& changed : {sentRing, ring})
+                if (!changed.empty()) dirtyPixels = dirtyPixels.empty() ? changed : dirtyPixels.united(changed);
+            sentRing = ring;
+        }
+        const ui::raster::Rect r = (p.flags & kAllPixels) ? all : dirtyPixels.intersected(all);
         if (!r.empty() && form->hasPixels()) sendPixels(*form, r);
         if (p.flags & kCursor) mg_page_cursor(idOf(*form));
     }
@@ -452,6 +462,24 @@ void WebBackend::sendPixels(const ui::Form& f, const ui::raster::Rect& r) {
             *out++ = (p >> 8) & 0xFF;
             *out++ = p & 0xFF;
             *out++ = 0xFF;
+        }
+    }
+    // The ring of a focused picture lies over the pixels, as on the headless screen.
+    const ui::raster::Rect ring = f.focusRing();
+    if (!ring.intersected(r).empty()) {
+        ui::raster::Bitmap marks(ring.width(), ring.height(), 0);
+        ui::raster::Target t(marks, -ring.left, -ring.top, ui::raster::Rect{0, 0, marks.width, marks.height});
+        ui::look::pictureRing(t, ring);
+        const ui::raster::Rect both = ring.intersected(r);
+        for (int y = both.top; y < both.bottom; ++y) {
+            for (int x = both.left; x < both.right; ++x) {
+                const uint32_t p = marks.pixels[static_cast<size_t>(y - ring.top) * marks.width + (x - ring.left)];
+                if (!(p >> 24)) continue;
+                uint8_t* px = rgba_.data() + (static_cast<size_t>(y - r.top) * w + (x - r.left)) * 4;
+                px[0] = (p >> 16) & 0xFF;
+                px[1] = (p >> 8) & 0xFF;
+                px[2] = p & 0xFF;
+            }
         }
     }
     mg_page_pixels(idOf(f), rgba_.data(), r.left, r.top, w, h);

@@ -100,6 +100,7 @@ private:
     bool quitSent_ = false;
     std::map<const ui::Form*, Pending> pending_;
     std::map<const ui::Form*, std::string> sentControls_;  // the controls the page has, as sent
+    std::map<const ui::Form*, ui::raster::Rect> rings_;    // the picture rings the page shows
     std::vector<uint8_t> rgba_;
 };
 

@@ -29,6 +29,10 @@ TFormREMAvT::TFormREMAvT(ui::Application& app) : TopicForm(app, kFrame) {
     PaintBoxSpalt.OnClick = [this] { PaintBoxSpaltClick(); };
     PaintBoxMisch.OnClick = [this] { PaintBoxMischClick(); };
     PaintBoxDuk.OnClick = [this] { PaintBoxDukClick(); };
+    PaintBoxAus.accessibleName = kAvTAus.caption;
+    PaintBoxSpalt.accessibleName = kAvTSpa.caption;
+    PaintBoxMisch.accessibleName = kAvTMisch.caption;
+    PaintBoxDuk.accessibleName = kAvTDuk.caption;
     StartKRZ1.OnClick = [this] { StartKRZ1Click(); };
     StartKFZ1.OnClick = [this] { StartKFZ1Click(); };
     Neu1.OnClick = [this] { Neu1Click(); };

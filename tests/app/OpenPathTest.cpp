@@ -34,3 +34,45 @@ TEST(OpenWindow, AnUnknownNameOpensTheOverviewAndSaysSo) {
 }
 
 }  // namespace
+
+// The windows a click on a picture opens open from the keyboard too: Tab moves the focus
+// to the picture (a ring marks it) and Enter opens its window, as the click does.
+TEST(OpenWindow, EveryPictureThatOpensAWindowIsReachedWithTabAndEnter) {
+    int pictures = 0;
+    for (const app::WindowEntry& e : app::windowList()) {
+        const std::string steps(app::openStep(e.className));
+        const size_t last = steps.rfind("clickon ");
+        if (last == std::string::npos) continue;
+        ++pictures;
+        std::istringstream click(steps.substr(last));
+        std::string word, openerName, pictureName;
+        click >> word >> openerName >> pictureName;
+        Started s(800, 600);
+        ASSERT_EQ(app::openWindow(s.app, openerName), "") << e.className;
+        // The steps before the click (the fracture pictures wait for their curves).
+        std::istringstream before(steps.substr(0, last));
+        for (std::string step; std::getline(before, step, ';');) {
+            std::istringstream in(step);
+            std::string kind, a, b;
+            in >> kind >> a >> b;
+            if (kind == "wait") s.app.advanceTo(s.app.now() + std::stoi(a), true);
+            if (kind == "menu") s.menu(a.c_str(), b.c_str());
+        }
+        ui::Form& opener = s.form(openerName.c_str());
+        EXPECT_TRUE(opener.focusRing().empty()) << openerName << ": no ring before the keyboard is used";
+        for (int tabs = 0; tabs < 40; ++tabs) {
+            const ui::Control* focus = opener.activeControl();
+            if (focus && focus->name() == pictureName) break;
+            s.app.keyDown(opener, ui::vk::Tab);
+        }
+        const ui::Control* picture = opener.findControl(pictureName);
+        ASSERT_TRUE(picture) << openerName;
+        ASSERT_EQ(opener.activeControl(), picture) << e.className << ": Tab never reaches " << pictureName;
+        EXPECT_EQ(opener.focusRing(), picture->clientRect()) << e.className;
+        EXPECT_FALSE(picture->accessibleName.empty()) << pictureName << " in " << openerName << " has no name";
+        s.app.keyDown(opener, ui::vk::Return);
+        s.app.flush();
+        EXPECT_TRUE(s.form(e.className).visible()) << e.className << " does not open with Enter";
+    }
+    EXPECT_EQ(pictures, 14);
+}

@@ -371,6 +371,56 @@ std::map<std::string, std::string>& taken() {
     return t;
 }
 
+// A picture that opens something on a click: a focus stop after the controls, reached
+// with Tab, clicked with Enter or Space; the mouse does not move the focus to it, and its
+// ring shows over the pixels only once the keyboard has moved the focus.
+TEST(ClickablePicture, TabReachesItEnterClicksTheMouseLeavesTheFocusAndTheRingIsAnOverlay) {
+    World w;
+    ui::Image picture{w.f, "Image1"};
+    ui::Image hidden{w.f, "Image2"};
+    int clicks = 0;
+    picture.setPicture(ui::raster::Bitmap(40, 30, 0xFF808080u));
+    picture.setBounds(200, 190, 40, 30);
+    picture.OnClick = [&] { ++clicks; };
+    hidden.OnClick = [&] { ++clicks; };
+    hidden.setVisible(false);
+    w.f.Invalidate();
+    w.app.flush();
+    EXPECT_EQ(w.f.activeControl(), &w.f.button);
+    const auto at = [](const ui::raster::Bitmap& b, int x, int y) { return b.pixels[static_cast<size_t>(y) * b.width + x]; };
+
+    w.f.edit.setFocus();
+    w.click(picture);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(w.f.activeControl(), &w.f.edit) << "a click on a picture leaves the focus in the field";
+    w.f.link.setFocus();
+    w.keys({Tab});
+    ASSERT_EQ(w.f.activeControl(), &picture) << "the picture comes after the last control; the hidden one never";
+    EXPECT_EQ(w.f.focusRing(), picture.clientRect());
+    w.keys({Return});
+    w.keys({Space});
+    EXPECT_EQ(clicks, 3);
+    EXPECT_TRUE(picture.press());
+    EXPECT_EQ(clicks, 4);
+
+    // The ring: black outside, white inside it, over the window's pixels, which stay as they were.
+    w.app.flush();
+    EXPECT_EQ(at(w.f.buffer(), 200, 190), 0xFF808080u) << "the ring is not drawn into the window";
+    const ui::raster::Bitmap ringed = w.backend.captureForm(w.f);
+    EXPECT_EQ(at(ringed, 200, 190), 0xFF000000u);
+    EXPECT_EQ(at(ringed, 220, 191), 0xFFFFFFFFu);
+    EXPECT_EQ(at(ringed, 220, 200), 0xFF808080u);
+    w.keys({Tab});
+    EXPECT_EQ(w.f.activeControl(), &w.f.button);
+    EXPECT_EQ(at(w.backend.captureForm(w.f), 200, 190), 0xFF808080u) << "the ring goes with the focus";
+
+    // Shown again, the window hides the ring until the keyboard is used again.
+    picture.setFocus();
+    w.f.Close();
+    w.f.Show();
+    EXPECT_TRUE(w.f.focusRing().empty());
+}
+
 TEST(ControlPictures, EveryStateAt800x600And1024x768AsStored) {
     std::map<std::string, std::string> stored;
     {

@@ -2,6 +2,7 @@
 // caption bar, the menu bar, the status bar and the border.
 #include "ui/Colour.h"
 #include "ui/Form.h"
+#include "ui/Look.h"
 #include "ui/headless/Headless.h"
 #include "ui/text/TextEngine.h"
 
@@ -34,6 +35,13 @@ void drawStatusBar(raster::Bitmap& client, const Form& f) {
     Font font = s->font;
     const int cell = text::metrics(font).cellHeight();
     text::drawText(t, 4, top + (h - cell) / 2, font, s->text(), false, 0);
+}
+
+void drawFocusRing(raster::Bitmap& client, const Form& f) {
+    const Rect ring = f.focusRing();
+    if (ring.empty()) return;
+    raster::Target t(client);
+    look::pictureRing(t, ring);
 }
 
 void drawFormFrame(raster::Bitmap& screen, const Form& f, bool active) {
@@ -81,6 +89,7 @@ void drawFormFrame(raster::Bitmap& screen, const Form& f, bool active) {
     // Client pixels with the status bar.
     raster::Bitmap client = f.buffer();
     drawStatusBar(client, f);
+    drawFocusRing(client, f);
     raster::Target clientClip(screen, 0, 0,
                               Rect{l + kBorderWidth, y, r - kBorderWidth, b - kBorderWidth}.intersected(
                                   Rect{0, 0, screen.width, screen.height}));

@@ -45,6 +45,7 @@ void HeadlessBackend::activate(Form& f) { app_.userActivate(f); }
 raster::Bitmap HeadlessBackend::captureForm(const Form& f) const {
     raster::Bitmap b = f.buffer();
     drawStatusBar(b, f);
+    drawFocusRing(b, f);
     return b;
 }
 

@@ -51,5 +51,7 @@ private:
 void drawFormFrame(raster::Bitmap& screen, const Form& f, bool active);
 // Draws the status bar of a form into a bitmap of its client size.
 void drawStatusBar(raster::Bitmap& client, const Form& f);
+// The ring of a focused clickable picture, over the client pixels.
+void drawFocusRing(raster::Bitmap& client, const Form& f);
 
 }  // namespace ui::headless

@@ -6,7 +6,7 @@
 window.mgMirror = (function () {
   const roles = {
     Button: 'button', CheckBox: 'checkbox', RadioGroup: 'radiogroup', TrackBar: 'slider', ComboBox: 'combobox',
-    ListBox: 'listbox', ProgressBar: 'progressbar', Link: 'link', PaintBox: 'img',
+    ListBox: 'listbox', ProgressBar: 'progressbar', Link: 'link', PaintBox: 'img', Picture: 'button',
   };
 
   function plain(caption) {
@@ -126,14 +126,14 @@ window.mgMirror = (function () {
     function fill(el, c) {
       place(el, c.rect);
       const name = plain(c.caption) || c.accessibleName;
-      const label = !name && !['Label', 'Link', 'Button', 'CheckBox'].includes(c.kind) ? labelFor(c, controls) : null;
+      const label = !name && !['Label', 'Link', 'Button', 'CheckBox', 'Picture'].includes(c.kind) ? labelFor(c, controls) : null;
       setAttr(el, 'aria-disabled', !c.enabled && 'true');
       const focusable = c.focusable && c.enabled;
       if (focusable && c.kind !== 'RadioGroup') el.tabIndex = c.focused ? 0 : -1;
       else if (el.hasAttribute('tabindex')) el.removeAttribute('tabindex');
       const chosen = Number(c.value);
       switch (c.kind) {
-        case 'Label': case 'Link': case 'Button': case 'CheckBox':
+        case 'Label': case 'Link': case 'Button': case 'CheckBox': case 'Picture':
           setText(el, name);
           if (c.kind === 'CheckBox') setAttr(el, 'aria-checked', c.value === '1' ? 'true' : 'false');
           break;
@@ -187,7 +187,7 @@ window.mgMirror = (function () {
           syncField(el, c);
           break;
       }
-      if (['Label', 'Link', 'Button', 'CheckBox'].includes(c.kind)) return;
+      if (['Label', 'Link', 'Button', 'CheckBox', 'Picture'].includes(c.kind)) return;
       setAttr(el, 'aria-label', name || null);
       setAttr(el, 'aria-labelledby', !name && label && idOf(label.name));
     }
@@ -273,7 +273,7 @@ window.mgMirror = (function () {
       const name = el.dataset.control, kind = el.dataset.kind;
       const item = e.target.closest('[data-index]');
       if (item && ['RadioGroup', 'ListBox', 'ComboList'].includes(kind)) act.set(name, item.dataset.index);
-      else if (['Button', 'CheckBox', 'Link'].includes(kind)) act.press(name);
+      else if (['Button', 'CheckBox', 'Link', 'Picture'].includes(kind)) act.press(name);
     });
     // Typing, deleting, pasting and an input method's words in a field: the program
     // makes the same change, and the field shows what the program made of it.
