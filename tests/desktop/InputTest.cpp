@@ -38,7 +38,8 @@ public:
     ui::TrackBar slider{*this, "TrackBar1"};
     ui::ComboBox combo{*this, "ComboBox1"};
     ui::PaintBox probe{*this, "PaintBox1"};  // records the keys it gets
-    int okClicks = 0, endeClicks = 0, escPresses = 0;
+    ui::Image picture{*this, "Image1"};      // opens something once it has a click handler
+    int okClicks = 0, endeClicks = 0, escPresses = 0, pictureClicks = 0;
     std::vector<Key> keys;
 
     void FormCreate() override {
@@ -54,6 +55,8 @@ public:
         combo.setItems({"Ferrit", "Perlit"});
         probe.setBounds(170, 200, 40, 40);
         probe.tabStop = true;
+        picture.setBounds(260, 200, 60, 40);
+        picture.setPicture(ui::raster::Bitmap(60, 40, 0xFF808080u));
         ok.OnClick = [this] { ++okClicks; };
         ende.OnClick = [this] { ++endeClicks; };
         esc.OnClick = [this] { ++escPresses; };
@@ -184,6 +187,26 @@ TEST_F(DesktopInput, KeysTypingFocusClipboardAndMenuLetters) {
     ASSERT_TRUE(form.combo.droppedDown());
     key(Qt::Key_Escape);
     EXPECT_FALSE(form.combo.droppedDown());
+}
+
+// The focus ring of a clickable picture is painted over the form's pixels by the client
+// widget, where the keyboard put the focus, and goes with it.
+TEST_F(DesktopInput, APictureTakesTabAndEnterAndItsRingLiesOverThePixels) {
+    const ui::Rect r = form.picture.clientRect();
+    const auto pixel = [&](int x, int y) { return client->grab().toImage().pixel(x, y) & 0xFFFFFFu; };
+    form.picture.OnClick = [this] { ++form.pictureClicks; };
+    EXPECT_EQ(pixel(r.left, r.top), 0x808080u);
+    form.probe.setFocus();
+    key(Qt::Key_Tab);
+    ASSERT_EQ(form.activeControl(), &form.picture);
+    EXPECT_EQ(pixel(r.left, r.top), 0x000000u);
+    EXPECT_EQ(pixel(r.left + 1, r.top + 1), 0xFFFFFFu);
+    EXPECT_EQ(pixel(r.left + 5, r.top + 5), 0x808080u);
+    key(Qt::Key_Return);
+    EXPECT_EQ(form.pictureClicks, 1);
+    key(Qt::Key_Tab);
+    EXPECT_NE(form.activeControl(), &form.picture);
+    EXPECT_EQ(pixel(r.left, r.top), 0x808080u) << "the ring went with the focus";
 }
 
 }  // namespace
