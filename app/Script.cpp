@@ -9,6 +9,7 @@
 
 #include "app/CommandLine.h"
 #include "app/ScriptControls.h"
+#include "app/TextAlternative.h"
 #include "ui/Png.h"
 
 namespace app {
@@ -88,7 +89,7 @@ std::string check(ui::Application& app, const Command& c) {
         if (!toInt(w[2], x) || !toInt(w[3], y)) return "click needs integer coordinates from -2147483648 to 2147483647";
         return "";
     }
-    if (cmd == "activate" || cmd == "print" || cmd == "menuinfo") {
+    if (cmd == "activate" || cmd == "print" || cmd == "menuinfo" || cmd == "describe") {
         if (!(e = count(2)).empty()) return e;
         return form(1);
     }
@@ -178,6 +179,8 @@ int runScript(ui::Application& app, HeadlessBackend& backend, const std::string&
                 return 1;
             }
             if (written) written(w[2]);
+        } else if (cmd == "describe") {
+            out << textAlternative(*app.findForm(w[1])).joined() << "\n";
         } else if (cmd == "print") {
             const ui::Form& f = *app.findForm(w[1]);
             out << f.caption() << "|" << f.left() << "," << f.top() << "," << f.width() << "," << f.height()

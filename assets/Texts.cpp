@@ -6,9 +6,15 @@ METALLO_DECLARE_EMBEDDED(metallo_texts)
 
 namespace assets {
 
-std::string_view glossaryText() {
-    const metallo::EmbeddedFile* f = metallo_texts_find("glossar.txt");
+namespace {
+std::string_view embeddedText(const char* name) {
+    const metallo::EmbeddedFile* f = metallo_texts_find(name);
     return f ? std::string_view(reinterpret_cast<const char*>(f->data), f->size) : std::string_view();
 }
+}  // namespace
+
+std::string_view glossaryText() { return embeddedText("glossar.txt"); }
+
+std::string_view descriptionsText() { return embeddedText("beschreibungen.txt"); }
 
 }  // namespace assets

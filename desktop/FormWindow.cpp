@@ -8,6 +8,7 @@
 #include <QStatusBar>
 #include <algorithm>
 
+#include "app/TextAlternative.h"
 #include "desktop/MenuBar.h"
 #include "desktop/QtBackend.h"
 #include "desktop/QtText.h"
@@ -53,7 +54,13 @@ void FormWindow::releaseWhileHidden() {
     if (!isVisible() && testAttribute(Qt::WA_WState_Created)) destroy();
 }
 
-void FormWindow::syncCaption() { setWindowTitle(toQString(form_.caption())); }
+void FormWindow::syncCaption() {
+    setWindowTitle(toQString(form_.caption()));
+    // What a screen reader says for the picture: the caption, then what the window shows.
+    const app::TextAlternative alt = app::textAlternative(form_);
+    client_->setAccessibleName(toQString(alt.caption));
+    client_->setAccessibleDescription(toQString(alt.body()));
+}
 
 void FormWindow::syncEnabled() { setEnabled(form_.enabled()); }
 

@@ -413,8 +413,10 @@ void WebBackend::sendState(const ui::Form& f, unsigned flags) {
     j.key("menuBar").number(f.menuBarHeight());
     j.key("enabled").boolean(f.enabled());
     j.key("modalDisabled").boolean(f.disabledByModal());
+    const app::TextAlternative alt = app::textAlternative(f);
+    j.key("description").string(alt.description);
     j.key("text").beginArray();
-    for (const std::string& line : app::textAlternative(f)) j.string(line);
+    for (const std::string& line : alt.lines) j.string(line);
     j.endArray();
     j.key("menu").beginArray();
     if (f.menu()) {

@@ -1,7 +1,9 @@
 // The whole program in the desktop backend: start-up shows the title window with its
-// menu bar and status bar, and its Esc key ends the program with status 0.
+// menu bar and status bar, every window names itself to a screen reader, and the title
+// window's Esc key ends the program with status 0.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -37,6 +39,22 @@ TEST(DesktopProgramInProcess, TitleWindowShowsAndEscEndsTheProgram) {
     EXPECT_FALSE(label->text().isEmpty());
     EXPECT_EQ(backend.clientWidget(title)->size(),
               QSize(title.clientWidth(), title.clientHeight() - title.statusBarHeight()));
+    // A window's client area tells a screen reader its caption and what it shows; a text
+    // page's lines follow its description.
+    ui::Form& page = *application.findForm("TFormREMEin");
+    page.Show();
+    for (ui::Form* f : {&title, &page}) {
+        QWidget* client = backend.clientWidget(*f);
+        ASSERT_NE(client, nullptr) << f->className();
+        // As the accessibility bridge (AT-SPI, read by Orca) asks for it.
+        QAccessibleInterface* ai = QAccessible::queryAccessibleInterface(client);
+        ASSERT_NE(ai, nullptr) << f->className();
+        EXPECT_EQ(ai->text(QAccessible::Name).toStdString(), f->caption()) << f->className();
+        EXPECT_GE(ai->text(QAccessible::Description).size(), 150) << f->className();
+    }
+    const QString text = backend.clientWidget(page)->accessibleDescription();
+    EXPECT_TRUE(text.contains("\nRasterelektronenmikroskopie: \nMit Hilfe des Rasterelektronenmikroskops")) << text.toStdString();
+    page.Close();
 
     QTimer::singleShot(300, w, [w] {
         w->activateWindow();
