@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "app/OpenPath.h"
 #include "app/ScriptControls.h"
 #include "app/TextAlternative.h"
 #include "ui/Png.h"
@@ -89,7 +90,7 @@ std::string check(ui::Application& app, const Command& c) {
         if (!toInt(w[2], x) || !toInt(w[3], y)) return "click needs integer coordinates from -2147483648 to 2147483647";
         return "";
     }
-    if (cmd == "activate" || cmd == "print" || cmd == "menuinfo" || cmd == "describe") {
+    if (cmd == "activate" || cmd == "print" || cmd == "menuinfo" || cmd == "describe" || cmd == "open") {
         if (!(e = count(2)).empty()) return e;
         return form(1);
     }
@@ -179,6 +180,9 @@ int runScript(ui::Application& app, HeadlessBackend& backend, const std::string&
                 return 1;
             }
             if (written) written(w[2]);
+        } else if (cmd == "open") {
+            // As --open does: through the windows on the way, with the user's own events.
+            if (const std::string why = openWindow(app, w[1]); !why.empty()) out << "line " << c.line << ": " << why << "\n";
         } else if (cmd == "describe") {
             out << textAlternative(*app.findForm(w[1])).joined() << "\n";
         } else if (cmd == "print") {

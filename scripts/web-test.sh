@@ -2,11 +2,11 @@
 # Runs the browser tests in headless Chromium: the reference pictures replayed in the
 # page, the page's script interface against the native program, a run on the live
 # clock (including the single-file page from disk), the controls by keyboard, mouse,
-# touch and screen reader, and the page around them (what the server sends, the head and
-# icon, contrast, menu keys). Builds the browser version first
-# (scripts/web.sh) when it is missing or older than its sources, and the native program
+# touch and screen reader, the page around them (what the server sends, the head and
+# icon, contrast, menu keys) and every window's text alternative. Builds the browser
+# version first (scripts/web.sh) when it is missing or older than its sources, and the native program
 # (build/, as scripts/test.sh configures it) unless METALLO_NATIVE names one.
-#   web-test.sh            all five
+#   web-test.sh            all six
 #   web-test.sh --bench    also print the browser benchmarks (they never fail the run)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -64,6 +64,8 @@ echo "== browser: controls"
 timeout 300 node tests/web/controls.mjs || failed+=(controls)
 echo "== browser: the page (server, head, single file, contrast, menu keys)"
 timeout 300 node tests/web/page.mjs --native "$native" || failed+=(page)
+echo "== browser: every window's text alternative"
+timeout 300 node tests/web/describe.mjs || failed+=(describe)
 if [ $bench -eq 1 ]; then
   echo "== browser: benchmarks"
   timeout 300 node tests/web/bench.mjs || true

@@ -96,4 +96,20 @@ TEST(TextAlternative, CaptionDescriptionAndTheLinesOfATextPageTopToBottom) {
     EXPECT_EQ(run(s, "describe TFormNichts\n").err, "line 1: unknown window 'TFormNichts'\n");
 }
 
+// The script's open goes the user's way from what is open; a window whose opener a modal
+// window covers stays closed and the line says so.
+TEST(TextAlternative, ScriptOpensAWindowAsTheUserReachesIt) {
+    Started s;
+    Outcome r = run(s, "open TFormAvTMisch\n");
+    EXPECT_EQ(r.out, "");
+    EXPECT_TRUE(s.form("TFormAvTMisch").visible());
+    EXPECT_TRUE(s.form("TFormREMAvT").visible()) << "the fracture picture opens from the curves' window";
+    r = run(s, "open TFormREMEDX\n");
+    EXPECT_EQ(r.out, "line 1: metallographie: das Fenster TFormREMEDX lässt sich jetzt nicht öffnen\n");
+    EXPECT_FALSE(s.form("TFormREMEDX").visible());
+    r = run(s, "key TFormAvTMisch esc\nkey TFormREMAvT esc\nopen TFormREMEDX\n");
+    EXPECT_EQ(r.out, "");
+    EXPECT_TRUE(s.form("TFormREMEDX").visible());
+}
+
 }  // namespace

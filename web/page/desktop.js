@@ -100,16 +100,27 @@
     menubar.setAttribute('role', 'menubar');
     const canvas = document.createElement('canvas');
     canvas.className = 'mg-client';
-    canvas.setAttribute('role', 'img');
+    // The picture is for the eyes; a screen reader reads the window's text alternative
+    // beside it: its description, then a text page's lines in reading order.
+    canvas.setAttribute('aria-hidden', 'true');
+    const text = document.createElement('div');
+    text.className = 'mg-text';
+    text.setAttribute('role', 'document');
+    text.setAttribute('aria-labelledby', title.id);
+    const description = document.createElement('p');
+    description.id = 'mg-description-' + id;
+    const lines = document.createElement('div');
+    text.append(description, lines);
+    el.setAttribute('aria-describedby', description.id);
     // The controls' invisible twins lie over the canvas.
     const layer = document.createElement('div');
     layer.className = 'mg-controls';
     const body = document.createElement('div');
     body.className = 'mg-body';
-    body.append(canvas, layer);
+    body.append(text, canvas, layer);
     el.append(caption, menubar, body);
     screenEl.append(el);
-    const w = { id, el, title, close, menubar, canvas, layer, ctx: canvas.getContext('2d'), state: null, menuKey: '', textKey: null,
+    const w = { id, el, title, close, menubar, canvas, description, lines, layer, ctx: canvas.getContext('2d'), state: null, menuKey: '', textKey: null,
                 mirror: null, focusKey: null, pointer: null, mouse: null };
 
     el.addEventListener('mousedown', (e) => {
@@ -233,12 +244,11 @@
       w.canvas.style.width = s.clientWidth + 'px';
       w.canvas.style.height = s.clientHeight + 'px';
     }
-    if (w.canvas.getAttribute('aria-label') !== s.caption) w.canvas.setAttribute('aria-label', s.caption);
-    const textKey = s.text.join('\n');
+    const textKey = s.description + '\n' + s.text.join('\n');
     if (textKey !== w.textKey) {
-      // A text page's lines, as the canvas's fallback content for screen readers.
       w.textKey = textKey;
-      w.canvas.replaceChildren(...s.text.slice(1).map((line) => Object.assign(document.createElement('p'), { textContent: line })));
+      w.description.textContent = s.description;
+      w.lines.replaceChildren(...s.text.map((line) => Object.assign(document.createElement('p'), { textContent: line })));
     }
     const menuKey = JSON.stringify(s.menu);
     if (menuKey !== w.menuKey) {
