@@ -2,15 +2,16 @@
 #   cmake -DSOURCE_DIR=<repository> -P cmake/CheckLayers.cmake
 # Each layer may include itself and the layers listed for it (all below it).
 set(allowed_ui ui)
+set(allowed_specimen specimen)
 set(allowed_assets ui assets)
 set(allowed_frame ui assets frame)
-set(allowed_chapters ui assets frame chapters)
+set(allowed_chapters ui assets frame specimen chapters)
 set(allowed_study ui assets frame study)
 set(allowed_app ui assets frame chapters study app)
 set(allowed_desktop ui app desktop)
 set(allowed_web ui app web)
-set(layers ui assets frame chapters study app desktop web)
-set(all_layers ui assets frame chapters study app desktop web tests bench tools)
+set(layers specimen ui assets frame chapters study app desktop web)
+set(all_layers specimen ui assets frame chapters study app desktop web tests bench tools)
 
 set(faults "")
 foreach(layer IN LISTS layers)

@@ -1,56 +1,14 @@
-// Deterministic pseudo-random numbers for the picture generator.
-//
-// Every picture draws its randomness from its own fixed seed through this
-// generator, so the output is the same on every run and on every machine with
-// the same floating-point behaviour. The standard library's distributions are
-// deliberately not used: their algorithms differ between library versions.
+// The picture generator draws its randomness from the specimen models' generator.
 #pragma once
 
-#include <cstdint>
+#include "specimen/Rng.h"
 
 namespace pg {
 
-// SplitMix64 step: advances the state and returns a well-mixed 64-bit value.
-uint64_t splitmix64(uint64_t& state);
-
-// Stateless 64-bit mix of one value (a SplitMix64 finaliser).
-uint64_t mix64(uint64_t x);
-
-// Hash of integer lattice coordinates and a seed, for noise and per-item picks.
-uint64_t hash3(uint64_t seed, int64_t a, int64_t b);
-
-// Uniform double in [0, 1) from the top 53 bits of a 64-bit value.
-double to_unit(uint64_t bits);
-
-// xoshiro256** generator seeded through SplitMix64.
-class Rng {
- public:
-  explicit Rng(uint64_t seed);
-  // A generator with the given raw state (not all zero).
-  static Rng from_state(uint64_t s0, uint64_t s1, uint64_t s2, uint64_t s3);
-
-  uint64_t next();
-  // Uniform in [0, 1).
-  double uniform();
-  // Uniform in [a, b).
-  double uniform(double a, double b);
-  // Uniform integer in [0, n); n must be positive.
-  int below(int n);
-  // True with probability p.
-  bool chance(double p);
-  // Standard normal deviate (Box-Muller, polar form free of rejection loops).
-  double normal();
-  // Normal with mean and standard deviation.
-  double normal(double mean, double sd);
-  // Lognormal with the given median and log-standard deviation.
-  double lognormal(double median, double sigma);
-  // An independent generator for a numbered sub-task.
-  Rng fork(uint64_t stream);
-
- private:
-  uint64_t s_[4];
-  bool has_spare_ = false;
-  double spare_ = 0.0;
-};
+using specimen::hash3;
+using specimen::mix64;
+using specimen::Rng;
+using specimen::splitmix64;
+using specimen::to_unit;
 
 }  // namespace pg

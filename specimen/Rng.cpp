@@ -1,8 +1,8 @@
-#include "rng.h"
+#include "specimen/Rng.h"
 
 #include <cmath>
 
-namespace pg {
+namespace specimen {
 
 uint64_t splitmix64(uint64_t& state) {
   state += 0x9E3779B97F4A7C15ull;
@@ -89,4 +89,4 @@ double Rng::lognormal(double median, double sigma) { return median * std::exp(si
 
 Rng Rng::fork(uint64_t stream) { return Rng(next() ^ mix64(stream + 0x632BE59BD9B4E019ull)); }
 
-}  // namespace pg
+}  // namespace specimen

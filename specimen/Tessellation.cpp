@@ -1,10 +1,10 @@
-#include "tessellation.h"
+#include "specimen/Tessellation.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-namespace pg {
+namespace specimen {
 
 namespace {
 
@@ -244,4 +244,4 @@ std::vector<float> inscribed_radii(const CellMap& m, size_t sites) {
   return r;
 }
 
-}  // namespace pg
+}  // namespace specimen
