@@ -6,6 +6,7 @@
 #include "frame/Layout.h"
 #include "frame/TopicForm.h"
 #include "chapters/Chapters.h"
+#include "chapters/labs/FormLabLicht.h"
 #include "study/FormGlossar.h"
 
 namespace app {
@@ -107,7 +108,8 @@ TFormMetallo::TFormMetallo(ui::Application& app)
       Rasterelektronenmikroskop1(MainMenu1, "Rasterelektronenmikroskop1", "&Rasterelektronenmikroskop"),
       Mikrobereichsanalysen1(MainMenu1, "Mikrobereichsanalysen1", "&Mikrobereichsanalysen"),
       Uebungen1(MainMenu1, "Uebungen1", "Ü&bungen"),
-      Glossar1(Uebungen1, "Glossar1", "Glossar") {
+      Glossar1(Uebungen1, "Glossar1", "Glossar"),
+      LabLicht1(Uebungen1, "LabLicht1", "Virtuelles Lichtmikroskop") {
     setColor(ui::clBlue);
     PaintBoxHaupt.color = 0x80FFFF;
     PaintBoxHaupt.font = font;
@@ -132,6 +134,7 @@ TFormMetallo::TFormMetallo(ui::Application& app)
         chapterItems.push_back(std::move(item));
     }
     Glossar1.OnClick = [this] { Glossar1Click(); };
+    LabLicht1.OnClick = [this] { LabLicht1Click(); };
 }
 
 void TFormMetallo::FormCreate() {
@@ -192,6 +195,11 @@ void TFormMetallo::ESC1Click() { closeOverview(); }
 // The glossary stays usable beside the overview and the windows opened from it.
 void TFormMetallo::Glossar1Click() {
     if (study::TFormGlossar* glossary = frame::findWindow<study::TFormGlossar>(application())) glossary->Show();
+}
+
+// The microscope, like the glossary, stays usable beside the overview.
+void TFormMetallo::LabLicht1Click() {
+    if (chapters::TFormLabLicht* lab = frame::findWindow<chapters::TFormLabLicht>(application())) lab->Show();
 }
 
 void TFormMetallo::Ende1Click() { closeOverview(); }

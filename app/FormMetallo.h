@@ -32,6 +32,7 @@ public:
     ui::MenuItem Mikrobereichsanalysen1;
     ui::MenuItem Uebungen1;
     ui::MenuItem Glossar1;
+    ui::MenuItem LabLicht1;
     std::vector<std::unique_ptr<ui::MenuItem>> chapterItems;
 
     // Handlers
@@ -43,6 +44,7 @@ public:
     void ESC1Click();
     void Ende1Click();
     void Glossar1Click();
+    void LabLicht1Click();
 
     // State
     double ScaleX = 0;

@@ -89,6 +89,7 @@ constexpr Opener kOpeners[] = {
     {"TFormREMEDX", "menu TFormMetallo EDXSpektrumGusseisen1"},
     // Übungen
     {"TFormGlossar", "menu TFormMetallo Glossar1"},
+    {"TFormLabLicht", "menu TFormMetallo LabLicht1"},
 };
 
 std::vector<std::string> words(std::string_view s) {

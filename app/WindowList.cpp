@@ -7,6 +7,7 @@
 #include "app/FormInfo.h"
 #include "app/FormMetallo.h"
 #include "chapters/Chapters.h"
+#include "chapters/labs/FormLabLicht.h"
 #include "study/FormGlossar.h"
 
 namespace app {
@@ -78,6 +79,7 @@ std::span<const WindowEntry> windowList() {
     entry<chapters::TFormLMEinrichtungen>(),
     // The hands-on windows, after the windows of the chapters.
     entry<study::TFormGlossar>(),
+    entry<chapters::TFormLabLicht>(),
     };
     return list;
 }
