@@ -111,18 +111,21 @@ void GrainPlane::candidates(const GrainBlock& block, double x0, double y0, doubl
 }
 
 GrainPlane::Hit GrainPlane::locateAmong(const GrainSeed* const* seeds, size_t count, double x, double y) {
+    constexpr size_t kKept = 64;  // power distances kept for the border search
+    double pw[kKept];
     size_t owner = 0;
     double best = std::numeric_limits<double>::infinity();
     for (size_t k = 0; k < count; ++k) {
-        const double pw = powerDistance(*seeds[k], x, y);
-        if (pw < best) best = pw, owner = k;
+        const double d = powerDistance(*seeds[k], x, y);
+        if (k < kKept) pw[k] = d;
+        if (d < best) best = d, owner = k;
     }
     const GrainSeed& s = *seeds[owner];
     double border = std::numeric_limits<double>::infinity();
     size_t across = owner;
     for (size_t k = 0; k < count; ++k) {
         if (k == owner) continue;
-        const double gap = powerDistance(*seeds[k], x, y) - best;
+        const double gap = (k < kKept ? pw[k] : powerDistance(*seeds[k], x, y)) - best;
         const double dx = seeds[k]->xUm - s.xUm, dy = seeds[k]->yUm - s.yUm;
         const double d2 = gap * gap / (4 * (dx * dx + dy * dy));
         if (d2 < border) border = d2, across = k;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <utility>
 
 #include "specimen/Noise.h"
 #include "specimen/Optics.h"
@@ -31,7 +33,7 @@ constexpr double kPolished = 0.9;
 constexpr double kPearliteEtchedMean = 0.42, kLamellaAmplitude = 0.26;
 constexpr double kMartensiteEtchedMean = 0.5, kNeedleAmplitude = 0.2;
 constexpr double kGraphite = 0.2, kInclusion = 0.45, kPore = 0.05;
-constexpr double kGrooveHalfWidthUm = 0.4;
+constexpr double kGrooveHalfWidthUm = 0.25;
 constexpr double kDarkFieldFloor = 0.025;
 
 // Etching: faint below the right time, dark and rough above it.
@@ -46,6 +48,7 @@ double insideShare(double sdUm, double sigmaUm) { return 1.0 - smoothstep(-2.2 *
 
 // A Gaussian groove of half-width w and depth a, blurred by sigma: wider and shallower.
 double grooveProfile(double dUm, double halfWidthUm, double depth, double sigmaUm) {
+    if (dUm > 3.5 * (halfWidthUm + 1.42 * sigmaUm)) return 0.0;  // beyond the widest the blur can make it
     const double w = std::sqrt(halfWidthUm * halfWidthUm + 2 * sigmaUm * sigmaUm);
     const double t = dUm / w;
     return t > 3.5 ? 0.0 : depth * (halfWidthUm / w) * std::exp(-t * t);
@@ -71,13 +74,13 @@ struct ScratchFamily {
 std::vector<ScratchFamily> scratchFamilies(Preparation p) {
     switch (p) {
     case Preparation::GroundP320:
-        return {{0.35, 9, 0.75, 1.0, 3.5, 0.45, 0.75, 300, 900}};
+        return {{0.35, 6, 0.8, 0.8, 3.0, 0.45, 0.75, 300, 900}};
     case Preparation::GroundP1200:
         return {{0.35 + kPi / 2, 5, 0.65, 0.3, 1.1, 0.35, 0.6, 200, 600}};
     case Preparation::Polished3um:
-        return {{0.3, 45, 0.4, 0.25, 0.55, 0.3, 0.55, 30, 160},
-                {1.45, 45, 0.4, 0.25, 0.55, 0.3, 0.55, 30, 160},
-                {2.5, 45, 0.4, 0.25, 0.55, 0.3, 0.55, 30, 160}};
+        return {{0.3, 30, 0.45, 0.25, 0.55, 0.35, 0.6, 30, 160},
+                {1.45, 30, 0.45, 0.25, 0.55, 0.35, 0.6, 30, 160},
+                {2.5, 30, 0.45, 0.25, 0.55, 0.35, 0.6, 30, 160}};
     case Preparation::Polished1um:
         return {{0.8, 160, 0.25, 0.06, 0.14, 0.2, 0.3, 20, 80}, {2.1, 160, 0.25, 0.06, 0.14, 0.2, 0.3, 20, 80}};
     }
@@ -199,17 +202,19 @@ double signedDistance(const Specimen::Particle& p, double x, double y) {
     switch (p.kind) {
     case Specimen::Particle::Pore:
     case Specimen::Particle::Nodule:
-        return std::hypot(dx, dy) - p.halfLengthUm;
+        return std::sqrt(dx * dx + dy * dy) - p.halfLengthUm;
     case Specimen::Particle::Inclusion: {
         const double u = dx * p.cosA + dy * p.sinA, v = -dx * p.sinA + dy * p.cosA;
-        return (std::hypot(u / p.halfLengthUm, v / p.halfWidthUm) - 1) * p.halfWidthUm;
+        const double a = u / p.halfLengthUm, b = v / p.halfWidthUm;
+        return (std::sqrt(a * a + b * b) - 1) * p.halfWidthUm;
     }
     case Specimen::Particle::Flake: {
         const double u = dx * p.cosA + dy * p.sinA, v = -dx * p.sinA + dy * p.cosA;
         const double along = std::min(1.0, std::abs(u) / p.halfLengthUm);
         const double half = p.halfWidthUm * std::sqrt(1 - along * along);
         const double beyond = std::max(0.0, std::abs(u) - p.halfLengthUm);
-        return std::hypot(std::abs(v - p.bendPerUm * u * u) - half, beyond) * (std::abs(v - p.bendPerUm * u * u) < half ? -1 : 1);
+        const double across = std::abs(v - p.bendPerUm * u * u) - half;
+        return across < 0 ? across : std::sqrt(across * across + beyond * beyond);
     }
     }
     return 1e9;
@@ -225,8 +230,8 @@ std::vector<Specimen::Particle> Specimen::particlesNear(double x0, double y0, do
         uint64_t salt;
     };
     std::vector<Kind> kinds;
-    if (material_ == Material::LamellarCastIron) kinds.push_back({Particle::Flake, 70, 1.0, 50, 11});
-    if (material_ == Material::LamellarCastIron) kinds.push_back({Particle::Flake, 70, 0.8, 50, 12});
+    if (material_ == Material::LamellarCastIron) kinds.push_back({Particle::Flake, 55, 1.0, 50, 11});
+    if (material_ == Material::LamellarCastIron) kinds.push_back({Particle::Flake, 55, 0.9, 50, 12});
     if (material_ == Material::NodularCastIron) kinds.push_back({Particle::Nodule, 55, 0.85, 16 * kHaloFactor, 13});
     if (material_ == Material::CarbonSteel || material_ == Material::AusteniticSteel || material_ == Material::QuenchedTempered)
         kinds.push_back({Particle::Inclusion, 150, 0.6, 14, 14});
@@ -336,11 +341,48 @@ struct FieldPainter {
     mutable Specimen::Colony colony{1, 0, 1, 0};
     mutable double tone[2] = {0, 0};
     mutable bool pearliteGrain[2] = {false, false};
-    mutable double lastPacketAngle = 0;
+    mutable double packetNx = 1, packetNy = 0;
+
+    // A square of pixels whose corners lie in one grain lies wholly in it (grains are convex);
+    // if the corners are also farther from every border than anything can reach, no pixel of
+    // it needs a search.
+    bool grainInterior = false, colonyInterior = false;
+    GrainPlane::Hit interiorGrain, interiorColony;
+    std::vector<const Specimen::Particle*> nearParticles;
+    std::vector<Scratch> nearScratches;
+
+    static bool oneOwner(const std::vector<const GrainSeed*>& c, double cx0, double cy0, double cx1, double cy1, double reach,
+                         GrainPlane::Hit& hit) {
+        hit = GrainPlane::locateAmong(c.data(), c.size(), cx0, cy0);
+        double border = hit.borderUm;
+        for (const auto& [x, y] : {std::pair{cx1, cy0}, std::pair{cx0, cy1}, std::pair{cx1, cy1}}) {
+            const GrainPlane::Hit h = GrainPlane::locateAmong(c.data(), c.size(), x, y);
+            if (h.grain.key != hit.grain.key) return false;
+            border = std::min(border, h.borderUm);
+        }
+        if (border <= reach) return false;
+        hit.neighbour = hit.grain;
+        hit.borderUm = std::numeric_limits<double>::infinity();
+        return true;
+    }
 
     void prepare(double sx0, double sy0, double sx1, double sy1) {
+        const double half = 0.5 * v.umPerPx;  // the corner pixels' centres
         s.grains_.candidates(grains, sx0, sy0, sx1, sy1, grainReach, grainCandidates);
-        if (needColonies) s.colonies_.candidates(colonies, sx0, sy0, sx1, sy1, 0, colonyCandidates);
+        grainInterior = oneOwner(grainCandidates, sx0 + half, sy0 + half, sx1 - half, sy1 - half, grainReach, interiorGrain);
+        if (needColonies) {
+            s.colonies_.candidates(colonies, sx0, sy0, sx1, sy1, 0, colonyCandidates);
+            colonyInterior = oneOwner(colonyCandidates, sx0 + half, sy0 + half, sx1 - half, sy1 - half, -1, interiorColony);
+        }
+        nearParticles.clear();
+        for (const Specimen::Particle& p : particles) {
+            const double reach = (p.kind == Specimen::Particle::Nodule ? kHaloFactor : 1.0) * p.halfLengthUm + 4 * sigma + 1;
+            if (p.xUm + reach >= sx0 && p.xUm - reach <= sx1 && p.yUm + reach >= sy0 && p.yUm - reach <= sy1)
+                nearParticles.push_back(&p);
+        }
+        nearScratches.clear();
+        for (const Scratch& sc : scratches)
+            if (sc.bx1 >= sx0 && sc.bx0 <= sx1 && sc.by1 >= sy0 && sc.by0 <= sy1) nearScratches.push_back(sc);
     }
 
     FieldPainter(const Specimen& sp, const Viewing& view, double ax0, double ay0, double ax1, double ay1)
@@ -388,7 +430,8 @@ struct FieldPainter {
         refl = mean;
         scatter = 0.3 * etch;
         if (lamellaContrast <= 0 || etch <= 0) return;
-        const GrainPlane::Hit c = GrainPlane::locateAmong(colonyCandidates.data(), colonyCandidates.size(), x, y);
+        const GrainPlane::Hit c =
+            colonyInterior ? interiorColony : GrainPlane::locateAmong(colonyCandidates.data(), colonyCandidates.size(), x, y);
         if (c.grain.key != lastColony) lastColony = c.grain.key, colony = s.colonyOf(c.grain.key);
         const Specimen::Colony& col = colony;
         const double contrast = periodicContrast(col.spacingUm, sigma, v.abbeLimitUm);
@@ -404,22 +447,24 @@ struct FieldPainter {
         const double mean = lerp(kPolished, kMartensiteEtchedMean, etch);
         const double contrast = periodicContrast(2 * kNeedleSpacingUm, sigma, v.abbeLimitUm);
         if (contrast <= 0 || etch <= 0) return mean;
-        const GrainPlane::Hit pk = GrainPlane::locateAmong(colonyCandidates.data(), colonyCandidates.size(), x, y);
+        const GrainPlane::Hit pk =
+            colonyInterior ? interiorColony : GrainPlane::locateAmong(colonyCandidates.data(), colonyCandidates.size(), x, y);
         // A packet takes one of three orientations 60 degrees apart in its former austenite grain.
         if (pk.grain.key != lastPacket) {
             const GrainPlane::Hit prior = s.grains_.locate(pk.grain.xUm, pk.grain.yUm, &grains);
             lastPacket = pk.grain.key;
-            lastPacketAngle = kPi * unit(prior.grain.key, 1) + kPi / 3 * std::floor(3 * unit(pk.grain.key, 1));
+            const double a = kPi * unit(prior.grain.key, 1) + kPi / 3 * std::floor(3 * unit(pk.grain.key, 1));
+            packetNx = std::cos(a), packetNy = std::sin(a);
         }
-        const double a = lastPacketAngle;
-        const double nx = std::cos(a), ny = std::sin(a);
+        const double nx = packetNx, ny = packetNy;
         const double across = (x * nx + y * ny) / kNeedleSpacingUm, along = (-x * ny + y * nx) / kNeedleLengthUm;
         const int64_t k = static_cast<int64_t>(std::floor(across));
-        const double offset = unit(hash3(pk.grain.key, k, 0), 0);
-        const double tone = unit(hash3(pk.grain.key, k, static_cast<int64_t>(std::floor(along + offset))), 0) - 0.5;
+        const uint64_t needleRow = mix64(pk.grain.key ^ static_cast<uint64_t>(k) * 0x9E3779B97F4A7C15ull);
+        const int64_t m = static_cast<int64_t>(std::floor(along + to_unit(needleRow)));
+        const double tone = to_unit(mix64(needleRow ^ static_cast<uint64_t>(m) * 0xC2B2AE3D27D4EB4Full)) - 0.5;
         // Each needle's edges are darker (etched interfaces).
         const double f = across - static_cast<double>(k);
-        const double edge = 1 - std::sin(kPi * f);
+        const double edge = 1 - 4 * f * (1 - f);
         return mean + kNeedleAmplitude * etch * contrast * (tone - 0.5 * edge + 0.25);
     }
 
@@ -453,7 +498,8 @@ struct FieldPainter {
     void pixel(double x, double y, int px, int py, double& refl, double& scatter) const {
         refl = kPolished;
         scatter = 0;
-        const GrainPlane::Hit g = GrainPlane::locateAmong(grainCandidates.data(), grainCandidates.size(), x, y);
+        const GrainPlane::Hit g =
+            grainInterior ? interiorGrain : GrainPlane::locateAmong(grainCandidates.data(), grainCandidates.size(), x, y);
         const double groove = kGrooveHalfWidthUm * (1 + 0.5 * overEtch);
         switch (s.material_) {
         case Material::CarbonSteel: {
@@ -462,7 +508,7 @@ struct FieldPainter {
             if (pearl) pixelPearlite(x, y, px, py, refl, scatter, own);
             else refl = own;
             refl += (across - refl) * insideShare(g.borderUm, sigma);
-            const double depth = (pearl && pearl2) ? 0.25 : (pearl || pearl2) ? 0.5 : 0.95;
+            const double depth = (pearl && pearl2) ? 0.3 : (pearl || pearl2) ? 0.6 : 1.0;
             const double gr = grooveProfile(g.borderUm, groove, depth * etch, sigma);
             refl *= 1 - gr;
             scatter += gr;
@@ -496,7 +542,7 @@ struct FieldPainter {
             scatter += 0.05 * overEtch * (1 + rough);
         }
         particlesAt(x, y, refl, scatter);
-        const double sc = scratchDepth(scratches, x, y, sigma);
+        const double sc = nearScratches.empty() ? 0.0 : scratchDepth(nearScratches, x, y, sigma);
         refl *= 1 - sc;
         scatter += 1.4 * sc;
     }
@@ -525,13 +571,12 @@ struct FieldPainter {
     }
 
     void particlesAt(double x, double y, double& refl, double& scatter) const {
-        for (const Specimen::Particle& p : particles) {
-            const double reach = (p.kind == Specimen::Particle::Nodule ? kHaloFactor : 1.0) * p.halfLengthUm + 4 * sigma + 1;
-            if (std::abs(x - p.xUm) > reach || std::abs(y - p.yUm) > reach) continue;
+        for (const Specimen::Particle* pp : nearParticles) {
+            const Specimen::Particle& p = *pp;
             const double sd = signedDistance(p, x, y);
             if (p.kind == Specimen::Particle::Nodule && etch > 0) {
                 // Ferrite around the nodule ("bull's eye").
-                const double halo = std::hypot(x - p.xUm, y - p.yUm) - kHaloFactor * p.halfLengthUm;
+                const double halo = std::sqrt((x - p.xUm) * (x - p.xUm) + (y - p.yUm) * (y - p.yUm)) - kHaloFactor * p.halfLengthUm;
                 const double f = insideShare(halo, sigma);
                 refl += (kPolished - 0.03 * etch - refl) * f;
                 scatter *= 1 - f;

@@ -75,6 +75,7 @@ const std::pair<const char*, const char*> kStartup[] = {
     {"TFormAvTMisch", "Rasterelektronenmikroskopische Aufnahme: Stahl S235 Mischbruch"},
     {"TFormLMEinrichtungen", "Lichtmikroskopie: Einrichtungen"},
     {"TFormGlossar", "Glossar"},
+    {"TFormLabLicht", "Virtuelles Lichtmikroskop"},
 };
 
 TEST(Startup, CreatesAllWindowsInOrderAndShowsOnlyTheTitle) {

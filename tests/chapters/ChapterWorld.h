@@ -156,7 +156,9 @@ public:
         app.create(main);
         for (const app::WindowEntry& e : app::windowList()) {
             const std::string cls = e.className;
-            if (cls == "TFormHaupt" || cls == "TFormMetallo" || cls == "TFormInfo" || cls == "TFormGlossar") continue;
+            if (cls == "TFormHaupt" || cls == "TFormMetallo" || cls == "TFormInfo" || cls == "TFormGlossar" ||
+                cls == "TFormLabLicht")
+                continue;
             if (only.size() && std::find(only.begin(), only.end(), cls) == only.end()) continue;
             forms.push_back(e.make(app));
             app.create(*forms.back());
