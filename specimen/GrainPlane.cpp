@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
+#include <utility>
 
 #include "specimen/Rng.h"
 
@@ -87,27 +89,64 @@ void GrainPlane::candidates(const GrainBlock& block, double x0, double y0, doubl
     out.clear();
     const int64_t i0 = static_cast<int64_t>(std::floor(x0 / cellUm_)) - 2, i1 = static_cast<int64_t>(std::floor(x1 / cellUm_)) + 2;
     const int64_t j0 = static_cast<int64_t>(std::floor(y0 / cellUm_)) - 2, j1 = static_cast<int64_t>(std::floor(y1 / cellUm_)) + 2;
+    const GrainSeed* near[64];
+    size_t n = 0;
     // The owner's power distance is below the smallest of the seeds' largest ones.
     double upper = std::numeric_limits<double>::infinity();
     for (int64_t j = j0; j <= j1; ++j)
         for (int64_t i = i0; i <= i1; ++i) {
             const GrainSeed* q = block.find(i, j);
             if (!q) continue;
+            if (n == std::size(near)) {
+                // A rectangle of very many cells: let every pixel search them all.
+                out.clear();
+                for (int64_t jj = j0; jj <= j1; ++jj)
+                    for (int64_t ii = i0; ii <= i1; ++ii)
+                        if (const GrainSeed* all = block.find(ii, jj)) out.push_back(all);
+                return;
+            }
+            near[n++] = q;
             const double fx = std::max(q->xUm - x0, x1 - q->xUm), fy = std::max(q->yUm - y0, y1 - q->yUm);
             upper = std::min(upper, fx * fx + fy * fy - q->weightUm2);
         }
-    const double maxWeight = weightShare_ * cellUm_ * cellUm_;
-    for (int64_t j = j0; j <= j1; ++j)
-        for (int64_t i = i0; i <= i1; ++i) {
-            const GrainSeed* q = block.find(i, j);
-            if (!q) continue;
-            const double nx = std::max({0.0, x0 - q->xUm, q->xUm - x1}), ny = std::max({0.0, y0 - q->yUm, q->yUm - y1});
-            const double lower = nx * nx + ny * ny - q->weightUm2;
-            const double fx = std::max(q->xUm - x0, x1 - q->xUm), fy = std::max(q->yUm - y0, y1 - q->yUm);
-            // A border within the reach needs pw_q - pw_owner <= 2 reach |q - owner|.
-            const double apart = std::sqrt(fx * fx + fy * fy) + std::sqrt(std::max(0.0, upper) + maxWeight);
-            if (lower <= upper + 2 * reach * apart) out.push_back(q);
+    // Seeds that may own a point of the rectangle.
+    bool owner[64] = {};
+    size_t owners[64];
+    size_t ownerCount = 0;
+    for (size_t k = 0; k < n; ++k) {
+        const GrainSeed* q = near[k];
+        const double nx = std::max({0.0, x0 - q->xUm, q->xUm - x1}), ny = std::max({0.0, y0 - q->yUm, q->yUm - y1});
+        owner[k] = nx * nx + ny * ny - q->weightUm2 <= upper;
+        if (owner[k]) out.push_back(q), owners[ownerCount++] = k;
+    }
+    if (reach < 0) return;
+    // And the seeds whose border with an owner passes within the reach of the rectangle:
+    // pw_q - pw_s is linear, so its range over the rectangle lies at the corners.
+    double corner[64][4];
+    for (size_t k = 0; k < n; ++k) {
+        corner[k][0] = powerDistance(*near[k], x0, y0);
+        corner[k][1] = powerDistance(*near[k], x1, y0);
+        corner[k][2] = powerDistance(*near[k], x0, y1);
+        corner[k][3] = powerDistance(*near[k], x1, y1);
+    }
+    for (size_t k = 0; k < n; ++k) {
+        if (owner[k]) continue;
+        for (size_t o = 0; o < ownerCount; ++o) {
+            const size_t s = owners[o];
+            double lo = std::numeric_limits<double>::infinity(), hi = -lo;
+            for (int c = 0; c < 4; ++c) {
+                const double f = corner[k][c] - corner[s][c];
+                lo = std::min(lo, f), hi = std::max(hi, f);
+            }
+            // The border lies (pw_q - pw_s) / (2 |q - s|) away.
+            const double dx = near[k]->xUm - near[s]->xUm, dy = near[k]->yUm - near[s]->yUm;
+            const double limit2 = reach * reach * 4 * (dx * dx + dy * dy);
+            if ((lo <= 0 && hi >= 0) || std::min(lo * lo, hi * hi) <= limit2) {
+                out.push_back(near[k]);
+                break;
+            }
         }
+    }
 }
 
 GrainPlane::Hit GrainPlane::locateAmong(const GrainSeed* const* seeds, size_t count, double x, double y) {
@@ -131,6 +170,39 @@ GrainPlane::Hit GrainPlane::locateAmong(const GrainSeed* const* seeds, size_t co
         if (d2 < border) border = d2, across = k;
     }
     return Hit{s, *seeds[across], std::sqrt(border)};
+}
+
+void GrainPlane::Candidates::assign(const std::vector<const GrainSeed*>& seeds) {
+    seeds_ = seeds;
+    x_.resize(seeds.size());
+    y_.resize(seeds.size());
+    w_.resize(seeds.size());
+    for (size_t k = 0; k < seeds.size(); ++k) x_[k] = seeds[k]->xUm, y_[k] = seeds[k]->yUm, w_[k] = seeds[k]->weightUm2;
+}
+
+GrainPlane::Hit GrainPlane::Candidates::locate(double x, double y) const {
+    const size_t n = seeds_.size();
+    constexpr size_t kKept = 64;
+    if (n > kKept) return locateAmong(seeds_.data(), n, x, y);
+    double pw[kKept], d2[kKept];
+    for (size_t k = 0; k < n; ++k) {
+        const double dx = x - x_[k], dy = y - y_[k];
+        pw[k] = dx * dx + dy * dy - w_[k];
+    }
+    size_t owner = 0;
+    for (size_t k = 1; k < n; ++k)
+        if (pw[k] < pw[owner]) owner = k;
+    const double sx = x_[owner], sy = y_[owner], best = pw[owner];
+    for (size_t k = 0; k < n; ++k) {
+        const double gap = pw[k] - best, dx = x_[k] - sx, dy = y_[k] - sy;
+        d2[k] = gap * gap / (4 * (dx * dx + dy * dy) + 1e-300);
+    }
+    d2[owner] = std::numeric_limits<double>::infinity();
+    size_t across = owner;
+    double border = std::numeric_limits<double>::infinity();
+    for (size_t k = 0; k < n; ++k)
+        if (d2[k] < border) border = d2[k], across = k;
+    return Hit{*seeds_[owner], *seeds_[across], std::sqrt(border)};
 }
 
 std::vector<double> GrainPlane::crossings(double x0, double y0, double x1, double y1) const {

@@ -45,6 +45,17 @@ public:
     // The grain among such candidates (a border farther than the reach may be missed).
     static Hit locateAmong(const GrainSeed* const* seeds, size_t count, double xUm, double yUm);
 
+    // Candidates laid out for many lookups: the coordinates side by side.
+    class Candidates {
+    public:
+        void assign(const std::vector<const GrainSeed*>& seeds);
+        Hit locate(double xUm, double yUm) const;
+
+    private:
+        std::vector<const GrainSeed*> seeds_;
+        std::vector<double> x_, y_, w_;
+    };
+
     // Distances from the start (µm, ascending) at which the segment crosses a grain border:
     // exact, because power-distance differences are linear along a line.
     std::vector<double> crossings(double x0Um, double y0Um, double x1Um, double y1Um) const;

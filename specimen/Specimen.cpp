@@ -48,10 +48,13 @@ double insideShare(double sdUm, double sigmaUm) { return 1.0 - smoothstep(-2.2 *
 
 // A Gaussian groove of half-width w and depth a, blurred by sigma: wider and shallower.
 double grooveProfile(double dUm, double halfWidthUm, double depth, double sigmaUm) {
-    if (dUm > 3.5 * (halfWidthUm + 1.42 * sigmaUm)) return 0.0;  // beyond the widest the blur can make it
+    if (dUm > 2.83 * (halfWidthUm + 1.42 * sigmaUm)) return 0.0;  // beyond the widest the blur can make it
     const double w = std::sqrt(halfWidthUm * halfWidthUm + 2 * sigmaUm * sigmaUm);
-    const double t = dUm / w;
-    return t > 3.5 ? 0.0 : depth * (halfWidthUm / w) * std::exp(-t * t);
+    // (1 - t^2 / 8)^8 is exp(-t^2) to within 0.03, made of multiplications only.
+    const double q = 1 - dUm * dUm / (8 * w * w);
+    if (q <= 0) return 0.0;
+    const double q2 = q * q, q4 = q2 * q2;
+    return depth * (halfWidthUm / w) * q4 * q4;
 }
 
 // A smooth wave of period 1 between -1 and 1 (a cheap cosine: smooth steps up and down).
@@ -78,9 +81,9 @@ std::vector<ScratchFamily> scratchFamilies(Preparation p) {
     case Preparation::GroundP1200:
         return {{0.35 + kPi / 2, 5, 0.65, 0.3, 1.1, 0.35, 0.6, 200, 600}};
     case Preparation::Polished3um:
-        return {{0.3, 30, 0.45, 0.25, 0.55, 0.35, 0.6, 30, 160},
-                {1.45, 30, 0.45, 0.25, 0.55, 0.35, 0.6, 30, 160},
-                {2.5, 30, 0.45, 0.25, 0.55, 0.35, 0.6, 30, 160}};
+        return {{0.3, 30, 0.7, 0.25, 0.55, 0.35, 0.6, 30, 160},
+                {1.45, 30, 0.7, 0.25, 0.55, 0.35, 0.6, 30, 160},
+                {2.5, 30, 0.7, 0.25, 0.55, 0.35, 0.6, 30, 160}};
     case Preparation::Polished1um:
         return {{0.8, 160, 0.25, 0.06, 0.14, 0.2, 0.3, 20, 80}, {2.1, 160, 0.25, 0.06, 0.14, 0.2, 0.3, 20, 80}};
     }
@@ -93,7 +96,7 @@ std::vector<Scratch> scratchesNear(uint64_t seed, Preparation p, double x0, doub
     for (const ScratchFamily& f : scratchFamilies(p)) {
         const uint64_t fseed = mix64(seed + 0xA24BAED4963EE407ull * static_cast<uint64_t>(++familyIndex));
         const double dx = std::cos(f.angle), dy = std::sin(f.angle);
-        const double reach = 3.5 * std::sqrt(f.maxHalfWidthUm * f.maxHalfWidthUm + 2 * sigmaUm * sigmaUm);
+        const double reach = 2.83 * std::sqrt(f.maxHalfWidthUm * f.maxHalfWidthUm + 2 * sigmaUm * sigmaUm);
         double umin = 1e300, umax = -1e300, vmin = 1e300, vmax = -1e300;
         for (double cx : {x0, x1})
             for (double cy : {y0, y1}) {
@@ -335,6 +338,7 @@ struct FieldPainter {
     double x0, y0;
     // The seeds the pixels of the current small square search.
     std::vector<const GrainSeed*> grainCandidates, colonyCandidates;
+    GrainPlane::Candidates grainSearch, colonySearch;
     bool needColonies = false;
     double grainReach = 0;
     mutable uint64_t lastPacket = 0, lastColony = 0, lastTone[2] = {0, 0};
@@ -370,9 +374,11 @@ struct FieldPainter {
         const double half = 0.5 * v.umPerPx;  // the corner pixels' centres
         s.grains_.candidates(grains, sx0, sy0, sx1, sy1, grainReach, grainCandidates);
         grainInterior = oneOwner(grainCandidates, sx0 + half, sy0 + half, sx1 - half, sy1 - half, grainReach, interiorGrain);
+        if (!grainInterior) grainSearch.assign(grainCandidates);
         if (needColonies) {
             s.colonies_.candidates(colonies, sx0, sy0, sx1, sy1, 0, colonyCandidates);
             colonyInterior = oneOwner(colonyCandidates, sx0 + half, sy0 + half, sx1 - half, sy1 - half, -1, interiorColony);
+            if (!colonyInterior) colonySearch.assign(colonyCandidates);
         }
         nearParticles.clear();
         for (const Specimen::Particle& p : particles) {
@@ -400,7 +406,7 @@ struct FieldPainter {
         // The coarsest lamellae decide whether any can show.
         lamellaContrast = periodicContrast(kLamellaMinUm + kLamellaSpreadUm, sigma, view.abbeLimitUm);
         const double groove = kGrooveHalfWidthUm * (1 + 0.5 * overEtch);
-        grainReach = std::max(3.5 * std::sqrt(groove * groove + 2 * sigma * sigma), 2.2 * sigma);
+        grainReach = std::max(2.83 * std::sqrt(groove * groove + 2 * sigma * sigma), 2.2 * sigma);
         needColonies = etch > 0 && (sp.material_ == Material::QuenchedTempered
                                         ? periodicContrast(2 * kNeedleSpacingUm, sigma, view.abbeLimitUm) > 0
                                         : sp.material_ != Material::AusteniticSteel && lamellaContrast > 0);
@@ -431,7 +437,7 @@ struct FieldPainter {
         scatter = 0.3 * etch;
         if (lamellaContrast <= 0 || etch <= 0) return;
         const GrainPlane::Hit c =
-            colonyInterior ? interiorColony : GrainPlane::locateAmong(colonyCandidates.data(), colonyCandidates.size(), x, y);
+            colonyInterior ? interiorColony : colonySearch.locate(x, y);
         if (c.grain.key != lastColony) lastColony = c.grain.key, colony = s.colonyOf(c.grain.key);
         const Specimen::Colony& col = colony;
         const double contrast = periodicContrast(col.spacingUm, sigma, v.abbeLimitUm);
@@ -448,7 +454,7 @@ struct FieldPainter {
         const double contrast = periodicContrast(2 * kNeedleSpacingUm, sigma, v.abbeLimitUm);
         if (contrast <= 0 || etch <= 0) return mean;
         const GrainPlane::Hit pk =
-            colonyInterior ? interiorColony : GrainPlane::locateAmong(colonyCandidates.data(), colonyCandidates.size(), x, y);
+            colonyInterior ? interiorColony : colonySearch.locate(x, y);
         // A packet takes one of three orientations 60 degrees apart in its former austenite grain.
         if (pk.grain.key != lastPacket) {
             const GrainPlane::Hit prior = s.grains_.locate(pk.grain.xUm, pk.grain.yUm, &grains);
@@ -499,7 +505,7 @@ struct FieldPainter {
         refl = kPolished;
         scatter = 0;
         const GrainPlane::Hit g =
-            grainInterior ? interiorGrain : GrainPlane::locateAmong(grainCandidates.data(), grainCandidates.size(), x, y);
+            grainInterior ? interiorGrain : grainSearch.locate(x, y);
         const double groove = kGrooveHalfWidthUm * (1 + 0.5 * overEtch);
         switch (s.material_) {
         case Material::CarbonSteel: {
@@ -552,18 +558,37 @@ struct FieldPainter {
     }
 
     // Annealing twins: straight bands across the grain with their own orientation tone.
-    void twins(double x, double y, const GrainSeed& g, double& refl, double& scatter) const {
-        const int count = static_cast<int>(std::floor(3.4 * unit(g.key, 5)));
+    struct Twins {
+        uint64_t key = 0;
+        int count = 0;
+        double nx = 1, ny = 0;
+        double offset[3] = {}, half[3] = {}, tone[3] = {};
+    };
+    mutable Twins twinsOfGrain;
+
+    const Twins& twinsOf(const GrainSeed& g) const {
+        Twins& t = twinsOfGrain;
+        if (t.key == g.key && g.key != 0) return t;
+        t.key = g.key;
+        t.count = static_cast<int>(std::floor(3.4 * unit(g.key, 5)));
         const double a = kPi * unit(g.key, 6);
-        const double nx = std::cos(a), ny = std::sin(a);
-        const double q0 = g.xUm * nx + g.yUm * ny;
-        const double q = x * nx + y * ny;
-        for (int k = 0; k < count; ++k) {
-            const double off = q0 + (unit(g.key, 10 + k) - 0.5) * 1.2 * s.grains_.cellUm();
-            const double half = 0.5 * lerp(1.5, 7, unit(g.key, 20 + k));
-            const double d = std::abs(q - off) - half;
-            const double tone = kPolished - etch * (0.04 + 0.3 * unit(g.key, 30 + k));
-            refl += (tone - refl) * insideShare(d, sigma);
+        t.nx = std::cos(a), t.ny = std::sin(a);
+        const double q0 = g.xUm * t.nx + g.yUm * t.ny;
+        for (int k = 0; k < t.count; ++k) {
+            t.offset[k] = q0 + (unit(g.key, 10 + k) - 0.5) * 1.2 * s.grains_.cellUm();
+            t.half[k] = 0.5 * lerp(1.5, 7, unit(g.key, 20 + k));
+            t.tone[k] = kPolished - etch * (0.04 + 0.3 * unit(g.key, 30 + k));
+        }
+        return t;
+    }
+
+    void twins(double x, double y, const GrainSeed& g, double& refl, double& scatter) const {
+        const Twins& t = twinsOf(g);
+        const double q = x * t.nx + y * t.ny;
+        for (int k = 0; k < t.count; ++k) {
+            const double d = std::abs(q - t.offset[k]) - t.half[k];
+            if (d > 3 * sigma + 1) continue;
+            refl += (t.tone[k] - refl) * insideShare(d, sigma);
             const double gr = grooveProfile(std::abs(d), 0.25, 0.2 * etch, sigma);
             refl *= 1 - gr;
             scatter += 0.6 * gr;
