@@ -490,7 +490,7 @@ struct FieldPainter {
         switch (s.material_) {
         case Material::CarbonSteel:
             // Grains and colonies of different orientation etch a little differently.
-            return s.isPearliteGrain(g) ? lerp(kPolished, kPearliteEtchedMean + 0.12 * (unit(g.key, 4) - 0.5), etch)
+            return s.isPearliteGrain(g) ? lerp(kPolished, kPearliteEtchedMean + 0.2 * (unit(g.key, 4) - 0.5), etch)
                                         : kPolished - 0.06 * etch * unit(g.key, 4);
         case Material::AusteniticSteel:
             return kPolished - etch * (0.04 + 0.3 * unit(g.key, 4));
@@ -514,7 +514,7 @@ struct FieldPainter {
             if (pearl) pixelPearlite(x, y, px, py, refl, scatter, own);
             else refl = own;
             refl += (across - refl) * insideShare(g.borderUm, sigma);
-            const double depth = (pearl && pearl2) ? 0.3 : (pearl || pearl2) ? 0.6 : 1.0;
+            const double depth = (pearl && pearl2) ? 0.6 : (pearl || pearl2) ? 0.7 : 1.0;
             const double gr = grooveProfile(g.borderUm, groove, depth * etch, sigma);
             refl *= 1 - gr;
             scatter += gr;
