@@ -173,18 +173,26 @@ GrainPlane::Hit GrainPlane::locateAmong(const GrainSeed* const* seeds, size_t co
 }
 
 void GrainPlane::Candidates::assign(const std::vector<const GrainSeed*>& seeds) {
+    const size_t n = seeds.size();
     seeds_ = seeds;
-    x_.resize(seeds.size());
-    y_.resize(seeds.size());
-    w_.resize(seeds.size());
-    for (size_t k = 0; k < seeds.size(); ++k) x_[k] = seeds[k]->xUm, y_[k] = seeds[k]->yUm, w_[k] = seeds[k]->weightUm2;
+    x_.resize(n);
+    y_.resize(n);
+    w_.resize(n);
+    for (size_t k = 0; k < n; ++k) x_[k] = seeds[k]->xUm, y_[k] = seeds[k]->yUm, w_[k] = seeds[k]->weightUm2;
+    // 4 |q - s|^2 for every pair: the border distances then need no division per pixel.
+    apart_.resize(n * n);
+    for (size_t a = 0; a < n; ++a)
+        for (size_t b = 0; b < n; ++b) {
+            const double dx = x_[a] - x_[b], dy = y_[a] - y_[b];
+            apart_[a * n + b] = 4 * (dx * dx + dy * dy);
+        }
 }
 
 GrainPlane::Hit GrainPlane::Candidates::locate(double x, double y) const {
     const size_t n = seeds_.size();
     constexpr size_t kKept = 64;
     if (n > kKept) return locateAmong(seeds_.data(), n, x, y);
-    double pw[kKept], d2[kKept];
+    double pw[kKept];
     for (size_t k = 0; k < n; ++k) {
         const double dx = x - x_[k], dy = y - y_[k];
         pw[k] = dx * dx + dy * dy - w_[k];
@@ -192,17 +200,17 @@ GrainPlane::Hit GrainPlane::Candidates::locate(double x, double y) const {
     size_t owner = 0;
     for (size_t k = 1; k < n; ++k)
         if (pw[k] < pw[owner]) owner = k;
-    const double sx = x_[owner], sy = y_[owner], best = pw[owner];
-    for (size_t k = 0; k < n; ++k) {
-        const double gap = pw[k] - best, dx = x_[k] - sx, dy = y_[k] - sy;
-        d2[k] = gap * gap / (4 * (dx * dx + dy * dy) + 1e-300);
-    }
-    d2[owner] = std::numeric_limits<double>::infinity();
+    // The nearest border: the smallest gap^2 / (4 |q - s|^2), compared as fractions.
+    const double best = pw[owner];
+    const double* apart = &apart_[owner * n];
+    double num = 1, den = 0;  // infinity
     size_t across = owner;
-    double border = std::numeric_limits<double>::infinity();
-    for (size_t k = 0; k < n; ++k)
-        if (d2[k] < border) border = d2[k], across = k;
-    return Hit{*seeds_[owner], *seeds_[across], std::sqrt(border)};
+    for (size_t k = 0; k < n; ++k) {
+        if (k == owner) continue;
+        const double gap = pw[k] - best, g2 = gap * gap;
+        if (g2 * den < num * apart[k]) num = g2, den = apart[k], across = k;
+    }
+    return Hit{*seeds_[owner], *seeds_[across], den > 0 ? std::sqrt(num / den) : std::numeric_limits<double>::infinity()};
 }
 
 std::vector<double> GrainPlane::crossings(double x0, double y0, double x1, double y1) const {

@@ -53,7 +53,7 @@ public:
 
     private:
         std::vector<const GrainSeed*> seeds_;
-        std::vector<double> x_, y_, w_;
+        std::vector<double> x_, y_, w_, apart_;
     };
 
     // Distances from the start (µm, ascending) at which the segment crosses a grain border:
