@@ -22,6 +22,7 @@ public:
     // Copies the w x h pixels whose first pixel is pixel (gx, gy) of the plane (pixel i covers
     // [i, i + 1) * umPerPx) into out, rows `stride` apart.
     void copyField(int64_t gx, int64_t gy, int w, int h, uint32_t* out, int stride);
+    double umPerPx() const { return specimen_ ? viewing_.umPerPx : 0; }
     // Tiles rendered since the setup (a cost indicator).
     int rendered() const { return rendered_; }
 

@@ -215,6 +215,8 @@ void TFormLabLicht::moveStageTo(double xUm, double yUm) {
 
 void TFormLabLicht::newField() {
     Marks.clear();
+    evaluated_ = false;
+    EditAnzahl.setText("");
     PointMarked.assign(static_cast<size_t>(kGridColumns * kGridRows), false);
     showOptics();
     PaintBoxFeld.invalidate();
@@ -239,9 +241,16 @@ void TFormLabLicht::ComboBoxProbeChange() {
 void TFormLabLicht::SettingChange() {
     if (building_ || !specimen_) return;
     TrackBarAetzzeit.setEnabled(ComboBoxKontrastierung.itemIndex() == 1);
+    const double before = tiles_.umPerPx();
     tiles_.setup(specimen_.get(), viewing());
-    moveStageTo(StageXUm, StageYUm);  // a new scale keeps the centre on whole pixels
-    newField();
+    // Another objective shows another field; focus, light and etching show the same one.
+    if (before != umPerPx()) {
+        moveStageTo(StageXUm, StageYUm);  // the centre on whole pixels of the new scale
+        newField();
+    } else {
+        showOptics();
+        PaintBoxFeld.invalidate();
+    }
 }
 
 // --- the exercises' geometry ---
@@ -467,6 +476,13 @@ void TFormLabLicht::ButtonNeuClick() {
 
 void TFormLabLicht::ButtonAuswertenClick() {
     const int m = ComboBoxMessung.itemIndex();
+    if (evaluated_ && m != 0) {
+        const std::string already = "\nDieses Feld ist schon ausgewertet: bitte den Tisch verfahren.";
+        const std::string shown = LabelErgebnis.caption();
+        if (shown.size() < already.size() || shown.compare(shown.size() - already.size(), already.size(), already) != 0)
+            showResult(shown + already);
+        return;
+    }
     if (m == 1) {
         if (!specimen_->hasGrainSize()) return showResult(hint());
         int counted = static_cast<int>(Marks.size());
@@ -478,6 +494,7 @@ void TFormLabLicht::ButtonAuswertenClick() {
         }
         if (counted == 0) return showResult("Noch keine Schnittpunkte gezählt: bitte auf der Testlinie klicken oder die Anzahl eingeben.");
         ++Fields;
+        evaluated_ = true;
         SumLengthUm += testLineLengthUm();
         SumCounted += counted;
         SumTrue += trueCrossings();
@@ -494,6 +511,7 @@ void TFormLabLicht::ButtonAuswertenClick() {
         const int marked = static_cast<int>(std::count(PointMarked.begin(), PointMarked.end(), true));
         const int points = kGridColumns * kGridRows;
         ++Fields;
+        evaluated_ = true;
         SumPoints += points;
         SumMarked += marked;
         FieldFractions.push_back(static_cast<double>(marked) / points);

@@ -125,6 +125,7 @@ private:
     bool dragging_ = false, moved_ = false;
     int pressX_ = 0, pressY_ = 0, lastX_ = 0, lastY_ = 0;
     bool building_ = false;
+    bool evaluated_ = false;  // this field's count is in the sums
 };
 
 }  // namespace chapters

@@ -83,7 +83,14 @@ TEST(LabLicht, LineInterceptOverThreeFields) {
     EXPECT_EQ(number(valuesOf(s), "markiert"), 1);
     s.script("click TFormLabLicht " + s.at((line.x0 + line.x1) / 2 + 1, line.y));
     EXPECT_EQ(number(valuesOf(s), "markiert"), 0);
-    // Three fields counted one too many each: the sums and G follow, the truth stays apart.
+    // Three fields counted one too many each: the sums and G follow, the truth stays apart;
+    // focusing keeps the marks of a field, another objective starts a new one.
+    s.script("click TFormLabLicht " + s.at((line.x0 + line.x1) / 2, line.y));
+    s.script("set TFormLabLicht TrackBarFokus 10");
+    EXPECT_EQ(number(valuesOf(s), "markiert"), 1);
+    s.script("set TFormLabLicht ComboBoxObjektiv 2");
+    s.script("set TFormLabLicht ComboBoxObjektiv 1");
+    EXPECT_EQ(number(valuesOf(s), "markiert"), 0);
     double length = 0;
     int truth = 0;
     for (int field = 0; field < 3; ++field) {
@@ -93,6 +100,9 @@ TEST(LabLicht, LineInterceptOverThreeFields) {
         ASSERT_GT(number(v, "schnittpunkte"), 10);
         s.script("set TFormLabLicht EditAnzahl " + std::to_string(static_cast<int>(number(v, "schnittpunkte")) + 1));
         s.script("press TFormLabLicht ButtonAuswerten");
+        // A second press on the same field adds nothing.
+        s.script("press TFormLabLicht ButtonAuswerten");
+        EXPECT_NE(s.lab.LabelErgebnis.caption().find("schon ausgewertet"), std::string::npos);
         s.script("click TFormLabLicht " + s.at(5, 5));
         s.script("keys TFormLabLicht down down down down");
     }
