@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <unordered_map>
 #include <utility>
 
 #include "specimen/Noise.h"
@@ -326,7 +327,8 @@ struct FieldPainter {
     double sigma;       // optical blur and the pixel's own extent
     double etch;        // 0 unetched .. 1 etched just right
     double overEtch;    // 0 .. kOverEtchLimit
-    double lamellaContrast = 0;
+    double lamellaContrast = 0, needleContrast = 0;
+    mutable double colonyContrast = 0;
     GrainBlock grains;
     GrainBlock colonies;
     std::vector<Specimen::Particle> particles;
@@ -346,6 +348,7 @@ struct FieldPainter {
     mutable double tone[2] = {0, 0};
     mutable bool pearliteGrain[2] = {false, false};
     mutable double packetNx = 1, packetNy = 0;
+    mutable std::unordered_map<uint64_t, std::pair<double, double>> packetDirections;
 
     // A square of pixels whose corners lie in one grain lies wholly in it (grains are convex);
     // if the corners are also farther from every border than anything can reach, no pixel of
@@ -405,10 +408,11 @@ struct FieldPainter {
         scratches = scratchesNear(sp.seed_ ^ 0x5C7A7C4E5ull, view.preparation, ax0, ay0, ax1, ay1, sigma);
         // The coarsest lamellae decide whether any can show.
         lamellaContrast = periodicContrast(kLamellaMinUm + kLamellaSpreadUm, sigma, view.abbeLimitUm);
+        needleContrast = periodicContrast(2 * kNeedleSpacingUm, sigma, view.abbeLimitUm);
         const double groove = kGrooveHalfWidthUm * (1 + 0.5 * overEtch);
         grainReach = std::max(2.83 * std::sqrt(groove * groove + 2 * sigma * sigma), 2.2 * sigma);
         needColonies = etch > 0 && (sp.material_ == Material::QuenchedTempered
-                                        ? periodicContrast(2 * kNeedleSpacingUm, sigma, view.abbeLimitUm) > 0
+                                        ? needleContrast > 0
                                         : sp.material_ != Material::AusteniticSteel && lamellaContrast > 0);
         if (lamellaContrast > 0 && etch > 0) {
             const int w = static_cast<int>(std::ceil((ax1 - ax0) / v.umPerPx)) / kLatticePx + 2;
@@ -438,9 +442,13 @@ struct FieldPainter {
         if (lamellaContrast <= 0 || etch <= 0) return;
         const GrainPlane::Hit c =
             colonyInterior ? interiorColony : colonySearch.locate(x, y);
-        if (c.grain.key != lastColony) lastColony = c.grain.key, colony = s.colonyOf(c.grain.key);
+        if (c.grain.key != lastColony) {
+            lastColony = c.grain.key;
+            colony = s.colonyOf(c.grain.key);
+            colonyContrast = periodicContrast(colony.spacingUm, sigma, v.abbeLimitUm);
+        }
         const Specimen::Colony& col = colony;
-        const double contrast = periodicContrast(col.spacingUm, sigma, v.abbeLimitUm);
+        const double contrast = colonyContrast;
         if (contrast <= 0) return;
         const double phase = (x * col.nx + y * col.ny) / col.spacingUm + col.bend * bendAt(px, py);
         const double wave = periodicWave(phase) * etch * contrast;
@@ -451,16 +459,20 @@ struct FieldPainter {
     // Martensite needles: packets of parallel laths, each needle its own tone.
     double martensite(double x, double y) const {
         const double mean = lerp(kPolished, kMartensiteEtchedMean, etch);
-        const double contrast = periodicContrast(2 * kNeedleSpacingUm, sigma, v.abbeLimitUm);
+        const double contrast = needleContrast;
         if (contrast <= 0 || etch <= 0) return mean;
         const GrainPlane::Hit pk =
             colonyInterior ? interiorColony : colonySearch.locate(x, y);
         // A packet takes one of three orientations 60 degrees apart in its former austenite grain.
         if (pk.grain.key != lastPacket) {
-            const GrainPlane::Hit prior = s.grains_.locate(pk.grain.xUm, pk.grain.yUm, &grains);
             lastPacket = pk.grain.key;
-            const double a = kPi * unit(prior.grain.key, 1) + kPi / 3 * std::floor(3 * unit(pk.grain.key, 1));
-            packetNx = std::cos(a), packetNy = std::sin(a);
+            auto known = packetDirections.find(pk.grain.key);
+            if (known == packetDirections.end()) {
+                const GrainPlane::Hit prior = s.grains_.locate(pk.grain.xUm, pk.grain.yUm, &grains);
+                const double a = kPi * unit(prior.grain.key, 1) + kPi / 3 * std::floor(3 * unit(pk.grain.key, 1));
+                known = packetDirections.emplace(pk.grain.key, std::pair{std::cos(a), std::sin(a)}).first;
+            }
+            packetNx = known->second.first, packetNy = known->second.second;
         }
         const double nx = packetNx, ny = packetNy;
         const double across = (x * nx + y * ny) / kNeedleSpacingUm, along = (-x * ny + y * nx) / kNeedleLengthUm;
