@@ -7,7 +7,9 @@
   for (const [k, v] of new URLSearchParams(location.hash.replace(/^#/, ''))) query.set(k, v);
   const manualClock = query.get('clock') === 'manual';
   const screenEl = document.getElementById('mg-screen');
+  const stageEl = document.getElementById('mg-stage');
   const messageEl = document.getElementById('mg-message');
+  const liveEl = document.getElementById('mg-live');
   const windows = new Map(); // page window id -> window record
   let activeId = -1;
   let ended = false;
@@ -31,15 +33,57 @@
     if (queue.length) deliver(queue.shift());
   }
 
-  // ---- Screen size: ?screen=WxH, else the browser's viewport, clamped as the program does.
-  function screenSize() {
-    const m = /^(\d{1,5})x(\d{1,5})$/.exec(query.get('screen') || '');
-    let w = m ? +m[1] : window.innerWidth;
-    let h = m ? +m[2] : window.innerHeight;
-    w = Math.min(7680, Math.max(640, w));
-    h = Math.min(4320, Math.max(480, h));
-    return [w, h];
+  // ---- The screen: ?screen=WxH, else chosen for the viewport and the display's density
+  // (screen.js); it shows at view.scale CSS pixels per program pixel.
+  const view = { width: 0, height: 0, scale: 1, dpr: 1 };
+  const coarse = window.matchMedia('(pointer: coarse)');
+
+  function viewport() {
+    const root = document.documentElement;
+    return [root.clientWidth || window.innerWidth, root.clientHeight || window.innerHeight];
   }
+
+  function chooseScreen() {
+    const m = /^(\d{1,5})x(\d{1,5})$/.exec(query.get('screen') || '');
+    const [vw, vh] = viewport();
+    view.dpr = window.devicePixelRatio || 1;
+    const s = mgScreen.choose(vw, vh, view.dpr, m ? [+m[1], +m[2]] : null);
+    view.width = s.width;
+    view.height = s.height;
+    screenEl.style.width = s.width + 'px';
+    screenEl.style.height = s.height + 'px';
+    showScale(s.scale);
+  }
+
+  function showScale(scale) {
+    view.scale = scale;
+    screenEl.style.transform = scale === 1 ? '' : `scale(${scale})`;
+    stageEl.style.width = view.width * scale + 'px';
+    stageEl.style.height = view.height * scale + 'px';
+    document.documentElement.style.setProperty('--mg-k', String(scale));
+    // A program pixel on a whole number of display pixels stays crisp; any other scale is
+    // smoothed, so that no line of text drops out.
+    const d = scale * view.dpr;
+    screenEl.classList.toggle('mg-smooth', d < 1 || Math.abs(d - Math.round(d)) > 1e-6);
+  }
+
+  // A turned phone or a resized window: the same screen, as large as the viewport lets it
+  // be (on a fine pointer at most one display pixel per program pixel). The browser's zoom
+  // (the display pixels per CSS pixel change) leaves the screen's CSS size as it is, so
+  // that the screen grows with the zoom.
+  window.addEventListener('resize', () => {
+    if (!started || ended) return;
+    const dpr = window.devicePixelRatio || 1;
+    if (dpr !== view.dpr) {
+      view.dpr = dpr;
+      showScale(view.scale);
+      return;
+    }
+    const [vw, vh] = viewport();
+    const fitted = Math.min(vw / view.width, vh / view.height);
+    showScale(coarse.matches ? fitted : Math.min(fitted, 1 / dpr));
+    closePopups();
+  });
 
   // "&Datei" -> D underlined; "&&" is a plain "&".
   function captionNodes(caption) {
@@ -88,6 +132,8 @@
     title.className = 'mg-title';
     title.id = 'mg-title-' + id;
     el.setAttribute('aria-labelledby', title.id);
+    // The window takes the focus when it opens (a screen reader reads its name).
+    el.tabIndex = -1;
     const close = document.createElement('button');
     close.className = 'mg-close';
     close.type = 'button';
@@ -147,22 +193,25 @@
 
   const buttons = (e) => (e.button >= 0 && e.button <= 2 ? e.button : -1);
 
+  // A press on a window's picture. The pointer that pressed holds the canvas until it
+  // lets go, also outside it.
+  function press(w, e) {
+    if (!e.isPrimary || w.pointer !== null || buttons(e) < 0) return;
+    const p = clientPoint(w, e);
+    closePopups();
+    // A menu lets the keyboard go; the program's focused control keeps it.
+    const focused = document.activeElement;
+    if (focused && focused.blur && !(w.mirror && w.mirror.owns(focused))) focused.blur();
+    w.canvas.setPointerCapture(e.pointerId);
+    w.pointer = e.pointerId;
+    w.mouse = p;
+    deliver(() => Module._mg_mouse(w.id, 0, p[0], p[1], e.button, mgInput.shiftState(e)));
+    syncFocus();
+  }
+
   function pointerInput(w) {
     const { id, el, canvas } = w;
-    // The pointer that pressed holds the canvas until it lets go, also outside it.
-    canvas.addEventListener('pointerdown', (e) => {
-      if (!e.isPrimary || w.pointer !== null || buttons(e) < 0) return;
-      const p = clientPoint(w, e);
-      closePopups();
-      // A menu lets the keyboard go; the program's focused control keeps it.
-      const focused = document.activeElement;
-      if (focused && focused.blur && !(w.mirror && w.mirror.owns(focused))) focused.blur();
-      canvas.setPointerCapture(e.pointerId);
-      w.pointer = e.pointerId;
-      w.mouse = p;
-      deliver(() => Module._mg_mouse(id, 0, p[0], p[1], e.button, mgInput.shiftState(e)));
-      syncFocus();
-    });
+    canvas.addEventListener('pointerdown', (e) => press(w, e));
     canvas.addEventListener('pointermove', (e) => {
       if (!e.isPrimary || (w.pointer !== null && e.pointerId !== w.pointer)) return;
       const p = clientPoint(w, e);
@@ -198,6 +247,47 @@
     }, { passive: false });
   }
 
+  // Covered windows are inert (no focus, nothing for a screen reader, no hit): a press on
+  // one lands on the screen (or a window below it) and finds the window by its place. It
+  // comes forward, and the press goes on to its picture or menu, as on the desktop.
+  function windowAt(x, y) {
+    let top = null;
+    for (const w of windows.values()) {
+      if (w.el.hidden) continue;
+      const r = w.el.getBoundingClientRect();
+      if (x < r.left || x >= r.right || y < r.top || y >= r.bottom) continue;
+      if (!top || (+w.el.style.zIndex || 0) > (+top.el.style.zIndex || 0)) top = w;
+    }
+    return top;
+  }
+  let rerouted = false;
+  screenEl.addEventListener('pointerdown', (e) => {
+    rerouted = false;
+    const w = windowAt(e.clientX, e.clientY);
+    if (!w || !w.el.inert || buttons(e) < 0) return;
+    rerouted = true;
+    e.stopPropagation();
+    e.preventDefault();
+    closePopups();
+    deliver(() => Module._mg_activate(w.id));
+    if (!w.state.enabled) {
+      // A window below a modal one takes no input: the modal window shows itself.
+      flash(activeId);
+      return;
+    }
+    if (w.el.inert) return;
+    const under = document.elementFromPoint(e.clientX, e.clientY);
+    if (under === w.canvas) press(w, e);
+    const item = under && under.closest && under.closest('.mg-menubar > .mg-item');
+    if (item && item.mgWin === w) chooseOrOpen(item);
+  }, true);
+  // The click that ends a rerouted press belongs to no element of the page.
+  screenEl.addEventListener('click', (e) => {
+    if (!rerouted) return;
+    rerouted = false;
+    e.stopPropagation();
+  }, true);
+
   function clientPoint(w, e) {
     const r = w.canvas.getBoundingClientRect();
     const x = Math.floor(((e.clientX - r.left) * w.canvas.width) / r.width);
@@ -230,6 +320,7 @@
     const s = Object.assign({}, old, JSON.parse(json));
     w.state = s;
     w.el.dataset.form = s.cls;
+    if (w.el.hidden) opened.push(w);
     w.el.hidden = false;
     w.el.style.left = s.left + 'px';
     w.el.style.top = s.top + 'px';
@@ -302,6 +393,10 @@
     w.el.classList.remove('mg-active');
   }
 
+  // Windows shown since the last order: the page says which opened, and the active one
+  // takes the focus.
+  let opened = [];
+
   function setOrder(json) {
     const o = JSON.parse(json);
     o.z.forEach((id, i) => {
@@ -310,9 +405,30 @@
     });
     const changed = activeId !== o.active;
     activeId = o.active;
-    for (const [id, w] of windows) w.el.classList.toggle('mg-active', id === activeId);
+    for (const [id, w] of windows) {
+      w.el.classList.toggle('mg-active', id === activeId);
+      w.el.inert = id !== activeId;
+    }
     if (popups.length && popups[0].win.id !== activeId) closePopups();
     if (changed) syncFocus();
+    const shown = opened.filter((w) => !w.el.hidden);
+    opened = [];
+    if (!shown.length) return;
+    const active = windows.get(activeId);
+    const named = shown.includes(active) ? active : shown[shown.length - 1];
+    announce('Fenster geöffnet: ' + named.state.caption);
+    if (shown.includes(active) && !active.el.contains(document.activeElement) && !inMenus()) active.el.focus({ preventScroll: true });
+  }
+
+  function inMenus() {
+    const focused = document.activeElement;
+    return !!(focused && focused.closest && focused.closest('.mg-popup, .mg-menubar'));
+  }
+
+  // A polite line for screen readers; the same line again is read again.
+  function announce(text) {
+    liveEl.textContent = '';
+    requestAnimationFrame(() => (liveEl.textContent = text));
   }
 
   function putPixels(id, bytes, x, y, width, height) {
@@ -398,14 +514,21 @@
     el.setAttribute('aria-label', plainCaption(item.caption));
     for (const sub of list) el.append(menuItemEl(owner.mgWin, sub, false));
     document.body.append(el);
+    // At the screen's scale beside the menu bar; for a finger at the page's own size, with
+    // rows a finger can hit.
+    const scale = coarse.matches ? 1 : Math.min(1, view.scale);
+    if (scale !== 1) el.style.transform = `scale(${scale})`;
     const r = owner.getBoundingClientRect();
-    if (level === 0) {
-      el.style.left = r.left + window.scrollX + 'px';
-      el.style.top = r.bottom + window.scrollY + 'px';
-    } else {
-      el.style.left = r.right + window.scrollX - 2 + 'px';
-      el.style.top = r.top + window.scrollY - 3 + 'px';
-    }
+    let left = level === 0 ? r.left : r.right - 2 * scale;
+    let top = level === 0 ? r.bottom : r.top - 3 * scale;
+    // Inside the viewport: a pop-up that would stand out moves back in (a sub-menu to the
+    // left of its item).
+    const [vw, vh] = viewport();
+    const size = el.getBoundingClientRect();
+    if (left + size.width > vw) left = level === 0 ? vw - size.width : r.left - size.width + 2 * scale;
+    if (top + size.height > vh) top = vh - size.height;
+    el.style.left = Math.max(0, left) + window.scrollX + 'px';
+    el.style.top = Math.max(0, top) + window.scrollY + 'px';
     owner.setAttribute('aria-expanded', 'true');
     owner.classList.add('mg-open');
     popups.push({ win: owner.mgWin, owner, el });
@@ -615,6 +738,11 @@
     }
   }
 
+  // A long press on the program's windows and menus is a long click, never the browser's menu.
+  document.addEventListener('contextmenu', (e) => {
+    if (e.target.closest && e.target.closest('#mg-screen, .mg-popup')) e.preventDefault();
+  });
+
   document.addEventListener('mousedown', (e) => {
     if (popups.length && !e.target.closest('.mg-popup') && !e.target.closest('.mg-menubar')) closePopups();
   });
@@ -646,14 +774,15 @@
   function start() {
     const t0 = performance.now();
     timing.navigationToRuntime = t0;
-    const [w, h] = screenSize();
-    screenEl.style.width = w + 'px';
-    screenEl.style.height = h + 'px';
+    const loading = document.getElementById('mg-loading');
+    if (loading) loading.remove();
+    chooseScreen();
     let message = '';
     deliver(() => {
       message = Module.ccall('mg_start', 'string', ['number', 'number', 'number', 'string'],
-                             [w, h, manualClock ? 1 : 0, openAtStart()]);
+                             [view.width, view.height, manualClock ? 1 : 0, openAtStart()]);
     });
+    turnHint();
     timing.startUp = performance.now() - t0;
     messageEl.textContent = message;
     started = true;
@@ -662,6 +791,36 @@
       timing.firstPaint = firstPaint;
       resolveReady();
     });
+  }
+
+  // A phone held upright shows the program small: a line suggests turning it, once (it
+  // is remembered), until it is closed or the phone is turned.
+  function turnHint() {
+    const key = 'metallographie.querHinweis';
+    const upright = window.matchMedia('(orientation: portrait)');
+    const phone = coarse.matches && Math.min(window.screen.width, window.screen.height) < 600;
+    let seen = false;
+    try {
+      seen = localStorage.getItem(key) === '1';
+      if (!seen && phone && upright.matches) localStorage.setItem(key, '1');
+    } catch (e) {
+      // No storage (a file, a private window): the hint shows each time.
+    }
+    if (seen || !phone || !upright.matches) return;
+    const hint = document.createElement('div');
+    hint.id = 'mg-hint';
+    hint.setAttribute('role', 'note');
+    const text = document.createElement('span');
+    text.textContent = 'Tipp: Quer gehalten wird die Anzeige größer.';
+    const close = document.createElement('button');
+    close.type = 'button';
+    close.textContent = '\u00d7';
+    close.setAttribute('aria-label', 'Hinweis schließen');
+    hint.append(text, close);
+    document.body.append(hint);
+    const gone = () => hint.remove();
+    close.addEventListener('click', gone);
+    upright.addEventListener('change', () => !upright.matches && gone());
   }
 
   // The text goes to the program through the heap, never the stack, whatever its length;
