@@ -2,8 +2,25 @@
 // canvases, real key presses; the script interface only to let manual time pass.
 import { pageChecksumExpression } from './checksum.mjs';
 
+// Runs in the page (inside hitTarget and canvasPoint): whether a press at x, y reaches el's
+// window although it is covered (inert, so no hit reaches it): the page gives the press to
+// the topmost shown window at that place.
+function reachesInert(el, x, y) {
+    const win = el.closest('section.mg-window');
+    if (!win || !win.inert) return false;
+    let top = null;
+    for (const s of document.querySelectorAll('section.mg-window')) {
+        if (s.hidden) continue;
+        const r = s.getBoundingClientRect();
+        if (x < r.left || x >= r.right || y < r.top || y >= r.bottom) continue;
+        if (!top || (+s.style.zIndex || 0) > (+top.style.zIndex || 0)) top = s;
+    }
+    return top === win;
+}
+
 // Runs in the page: where an element is, and whether a click at its centre reaches it.
 function hitTarget(selector, index) {
+    const reachesInert = REACHES_INERT;
     const els = [...document.querySelectorAll(selector)].filter((e) => e.getClientRects().length > 0);
     const el = els[index || 0];
     if (!el) return { error: `nothing visible matches ${selector}` };
@@ -20,12 +37,13 @@ function hitTarget(selector, index) {
         return `<${e.tagName.toLowerCase()}${e.className ? ' class="' + e.className + '"' : ''}${e.dataset.item ? ' data-item=' + e.dataset.item : ''}>` +
             (w ? ` of ${w.dataset.form}` : '');
     };
-    return { x, y, reaches: !!hit && (hit === el || el.contains(hit)), hit: describe(hit),
+    return { x, y, reaches: (!!hit && (hit === el || el.contains(hit))) || reachesInert(el, x, y), hit: describe(hit),
         disabled: el.getAttribute('aria-disabled') === 'true' };
 }
 
 // Runs in the page: the page point of a client pixel of a window's canvas.
 function canvasPoint(form, cx, cy) {
+    const reachesInert = REACHES_INERT;
     const c = document.querySelector(`section.mg-window[data-form="${form}"] canvas.mg-client`);
     if (!c) return { error: `no canvas for ${form}` };
     if (c.closest('[hidden]')) return { error: `${form} is hidden` };
@@ -35,8 +53,12 @@ function canvasPoint(form, cx, cy) {
     const x = r.left + (cx + 0.5) * r.width / c.width, y = r.top + (cy + 0.5) * r.height / c.height;
     const hit = document.elementFromPoint(x, y);
     const w = hit && hit.closest('[data-form]');
-    return { x, y, reaches: hit === c, hit: hit ? `<${hit.tagName.toLowerCase()}>` + (w ? ` of ${w.dataset.form}` : '') : 'nothing' };
+    return { x, y, reaches: hit === c || reachesInert(c, x, y), hit: hit ? `<${hit.tagName.toLowerCase()}>` + (w ? ` of ${w.dataset.form}` : '') : 'nothing' };
 }
+
+// hitTarget and canvasPoint as the page runs them, with reachesInert inside.
+const inPage = (fn) => ({ toString: () => fn.toString().replace('REACHES_INERT', reachesInert.toString()) });
+const hitTargetInPage = inPage(hitTarget), canvasPointInPage = inPage(canvasPoint);
 
 // Runs in the page: the menu items (data-item names) currently shown in open pop-ups.
 function openPopupItems() {
@@ -130,7 +152,7 @@ export class Program {
     }
 
     async clickSelector(selector, index, what) {
-        const t = await this.page.call(hitTarget, selector, index || 0);
+        const t = await this.page.call(hitTargetInPage, selector, index || 0);
         if (t.error) throw new StepError(`${what}: ${t.error}`);
         if (!t.reaches) throw new StepError(`${what}: a click at its centre (${t.x.toFixed(1)},${t.y.toFixed(1)}) reaches ${t.hit}`);
         if (t.disabled) throw new StepError(`${what}: aria-disabled="true"`);
@@ -240,7 +262,7 @@ export class Program {
 
     // Wheel notches (> 0 towards the user) at a client point: 100 pixels each.
     async wheel(form, x, y, notches) {
-        const p = await this.page.call(canvasPoint, form, x, y);
+        const p = await this.page.call(canvasPointInPage, form, x, y);
         if (p.error || !p.reaches) throw new StepError(`wheel ${form} ${x} ${y}: ${p.error || 'the point reaches ' + p.hit}`);
         await this.page.wheel(p.x, p.y, notches * 100);
         await this.settle();
@@ -249,14 +271,14 @@ export class Program {
     async clickClient(form, x, y) {
         const what = `click ${form} ${x} ${y}`;
         await this.usable(form, what);
-        let p = await this.page.call(canvasPoint, form, x, y);
+        let p = await this.page.call(canvasPointInPage, form, x, y);
         if (p.error) throw new StepError(`${what}: ${p.error}`);
         if (!p.reaches && /of TForm/.test(p.hit)) {
             // Another window lies over the point: the user brings the window forward by its
             // caption first (the click would activate it anyway).
             console.log(`note: ${what}: the point is under ${p.hit}; ${form} brought forward by its caption first`);
             await this.activate(form);
-            p = await this.page.call(canvasPoint, form, x, y);
+            p = await this.page.call(canvasPointInPage, form, x, y);
         }
         if (!p.reaches) throw new StepError(`${what}: page point ${p.x.toFixed(1)},${p.y.toFixed(1)} reaches ${p.hit}`);
         await this.page.click(p.x, p.y);

@@ -168,6 +168,7 @@
     screenEl.append(el);
     const w = { id, el, title, close, menubar, canvas, description, lines, layer, ctx: canvas.getContext('2d'), state: null, menuKey: '', textKey: null,
                 mirror: null, focusKey: null, pointer: null, mouse: null };
+    el.mgWin = w;
 
     el.addEventListener('mousedown', (e) => {
       if (e.button !== 0) return;
