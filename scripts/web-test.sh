@@ -3,10 +3,11 @@
 # page, the page's script interface against the native program, a run on the live
 # clock (including the single-file page from disk), the controls by keyboard, mouse,
 # touch and screen reader, the page around them (what the server sends, the head and
-# icon, contrast, menu keys) and every window's text alternative. Builds the browser
+# icon, contrast, menu keys), every window's text alternative, and the program on an
+# upright phone and tablet (the screen, taps, every window by keys alone). Builds the browser
 # version first (scripts/web.sh) when it is missing or older than its sources, and the native program
 # (build/, as scripts/test.sh configures it) unless METALLO_NATIVE names one.
-#   web-test.sh            all six
+#   web-test.sh            all seven
 #   web-test.sh --bench    also print the browser benchmarks (they never fail the run)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -66,6 +67,8 @@ echo "== browser: the page (server, head, single file, contrast, menu keys)"
 timeout 300 node tests/web/page.mjs --native "$native" || failed+=(page)
 echo "== browser: every window's text alternative"
 timeout 300 node tests/web/describe.mjs || failed+=(describe)
+echo "== browser: phones and tablets (screen, taps, the keyboard walk)"
+timeout 600 node tests/web/devices.mjs --native "$native" || failed+=(devices)
 if [ $bench -eq 1 ]; then
   echo "== browser: benchmarks"
   timeout 300 node tests/web/bench.mjs || true

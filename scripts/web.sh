@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the browser version with emscripten into build-web/:
 #   build-web/site/                 index.html, metallographie.js, metallographie.wasm (for a web server),
-#                                   the last two also as .gz and .br for servers that send them as they are
+#                                   each also as .gz and .br for servers that send them as they are
 #   build-web/metallographie.html   everything in one file (works when opened from disk)
 # First installs the Debian packages that are missing and builds zlib, libpng, libjpeg and
 # FreeType from Debian's source packages (once; scripts/web-deps.sh keeps them).
@@ -35,7 +35,7 @@ cmake --build build-web -j "$jobs"
 site=build-web/site
 # The compressed twins, reproducible (no name or time in them), made anew only when the
 # file changed.
-for f in "$site/metallographie.wasm" "$site/metallographie.js"; do
+for f in "$site/metallographie.wasm" "$site/metallographie.js" "$site/index.html"; do
   if ! [ "$f.gz" -nt "$f" ]; then
     gzip -9 -n -c "$f" >"$f.gz.tmp" && mv "$f.gz.tmp" "$f.gz"
   fi

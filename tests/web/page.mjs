@@ -35,9 +35,9 @@ function get(url, acceptEncoding) {
 
 await withSite(async (browser, siteUrl) => {
     await step('the compressed twins as the server sends them', async () => {
-        for (const name of ['metallographie.wasm', 'metallographie.js']) {
+        for (const name of ['metallographie.wasm', 'metallographie.js', 'index.html']) {
             const raw = readFileSync(join(SITE, name));
-            const type = name.endsWith('.wasm') ? 'application/wasm' : 'text/javascript; charset=utf-8';
+            const type = { wasm: 'application/wasm', js: 'text/javascript; charset=utf-8', html: 'text/html; charset=utf-8' }[name.split('.').pop()];
             for (const [accept, coding, unpack] of [['gzip, deflate, br', 'br', brotliDecompressSync],
                 ['br;q=0, gzip', 'gzip', gunzipSync], ['gzip;q=0', undefined, (b) => b], [undefined, undefined, (b) => b]]) {
                 const r = await get(siteUrl + name, accept);
@@ -50,8 +50,8 @@ await withSite(async (browser, siteUrl) => {
             }
         }
         const index = await get(siteUrl, 'br, gzip');
-        expect(index.status === 200 && index.headers['cache-control'] === 'no-cache' && !index.headers['content-encoding'],
-            `index.html: ${index.status} ${JSON.stringify(index.headers)}`);
+        expect(index.status === 200 && index.headers['cache-control'] === 'no-cache' && index.headers['content-encoding'] === 'br',
+            `index.html as the folder's page: ${index.status} ${JSON.stringify(index.headers)}`);
     });
 
     // Every request of a page, and those that failed or were answered with an error.

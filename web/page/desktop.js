@@ -349,6 +349,7 @@
       if (popups.length && popups[0].win === w) refreshPopups();
     }
     w.menubar.style.height = s.menuBar + 'px';
+    w.menubar.style.setProperty('--mg-bar', s.menuBar + 'px');
     w.menubar.hidden = s.menuBar === 0;
     if (s.controls) updateControls(w, s.controls);
     updateCursor(w);
@@ -519,9 +520,11 @@
     // rows a finger can hit.
     const scale = coarse.matches ? 1 : Math.min(1, view.scale);
     if (scale !== 1) el.style.transform = `scale(${scale})`;
+    el.style.setProperty('--mg-pk', String(scale));
     const r = owner.getBoundingClientRect();
     let left = level === 0 ? r.left : r.right - 2 * scale;
-    let top = level === 0 ? r.bottom : r.top - 3 * scale;
+    // Below the menu bar itself (its items reach beyond it).
+    let top = level === 0 ? owner.parentElement.getBoundingClientRect().bottom : r.top - 3 * scale;
     // Inside the viewport: a pop-up that would stand out moves back in (a sub-menu to the
     // left of its item).
     const [vw, vh] = viewport();
@@ -783,7 +786,6 @@
       message = Module.ccall('mg_start', 'string', ['number', 'number', 'number', 'string'],
                              [view.width, view.height, manualClock ? 1 : 0, openAtStart()]);
     });
-    turnHint();
     timing.startUp = performance.now() - t0;
     messageEl.textContent = message;
     started = true;
@@ -867,6 +869,8 @@
       return shown === 1;
     },
   };
+
+  turnHint();
 
   window.Module = {
     print: (text) => console.log(text),
