@@ -436,7 +436,8 @@
   function putPixels(id, bytes, x, y, width, height) {
     const w = windows.get(id);
     if (!w) return;
-    const img = new ImageData(new Uint8ClampedArray(bytes), width, height);
+    // A view of the program's memory, not a copy: the canvas copies it at once.
+    const img = new ImageData(new Uint8ClampedArray(bytes.buffer, bytes.byteOffset, bytes.length), width, height);
     w.ctx.putImageData(img, x, y);
     if (!firstPaint) firstPaint = performance.now();
   }
