@@ -8,6 +8,8 @@
   const manualClock = query.get('clock') === 'manual';
   const screenEl = document.getElementById('mg-screen');
   const stageEl = document.getElementById('mg-stage');
+  // The page's landmark: the screen, the pop-ups and the hint lie in it.
+  const pageEl = document.getElementById('mg-page');
   const messageEl = document.getElementById('mg-message');
   const liveEl = document.getElementById('mg-live');
   const windows = new Map(); // page window id -> window record
@@ -516,7 +518,7 @@
     el.dataset.form = owner.mgWin.state.cls;
     el.setAttribute('aria-label', plainCaption(item.caption));
     for (const sub of list) el.append(menuItemEl(owner.mgWin, sub, false));
-    document.body.append(el);
+    pageEl.append(el);
     // At the screen's scale beside the menu bar; for a finger at the page's own size, with
     // rows a finger can hit.
     const scale = coarse.matches ? 1 : Math.min(1, view.scale);
@@ -821,7 +823,7 @@
     close.textContent = '\u00d7';
     close.setAttribute('aria-label', 'Hinweis schließen');
     hint.append(text, close);
-    document.body.append(hint);
+    pageEl.append(hint);
     const gone = () => hint.remove();
     close.addEventListener('click', gone);
     upright.addEventListener('change', () => !upright.matches && gone());
