@@ -3,8 +3,8 @@
 // pixels, every window inside the viewport, the pictures of windows as large as the
 // screen allows them the same as on a 1024 x 768 screen (so the text pages' lines and
 // photographs stand where they stand there), a tap on the close box (and beside it, in its
-// hit area) closes. Then the keyboard alone, from a fresh start: every window the
-// program's opener table opens by a menu, reached with F10, the arrows, Enter and Esc.
+// hit area) closes. Then the keyboard alone, from a fresh start: every window of the
+// program's opener table, reached with F10, the arrows, Tab, Enter and Esc.
 //
 //   node tests/web/devices.mjs [--native build/desktop/metallographie]
 import { spawnSync } from 'node:child_process';
@@ -26,12 +26,13 @@ const DEVICES = [
     { name: 'tablet', width: 768, height: 1024, dpr: 2 },
 ];
 
-// The program's own table of how each window is opened: "menu OPENER ITEM" rows (the walk's
-// targets) and "clickon" rows (windows opened by clicking a picture).
+// The program's own table of how each window is opened from the window before it: its
+// steps ("menu OPENER ITEM", "clickon OPENER PICTURE", "wait MS"), separated by ";".
 const table = [...readFileSync(join(ROOT, 'app', 'OpenPath.cpp'), 'utf8').matchAll(/\{"(TForm\w+)", "([^"]*)"\}/g)];
-const byMenu = table.map(([, form, how]) => [form, /^menu (\w+) (\w+)$/.exec(how)]).filter(([, m]) => m)
-    .map(([form, m]) => ({ form, opener: m[1], item: m[2] }));
-const byPicture = table.filter(([, , how]) => /clickon/.test(how)).map(([, form]) => form);
+const entries = table.map(([, form, how]) => {
+    const steps = how.split(';').map((step) => step.trim().split(/\s+/));
+    return { form, steps, opener: steps.at(-1)[1], picture: steps.at(-1)[0] === 'clickon' };
+});
 
 // The client picture of a window on a 1024 x 768 screen, as the native program draws it.
 const nativeSums = new Map();
@@ -67,6 +68,12 @@ function look() {
     return { wins, focus: focused ? focused.dataset.form : null, live: document.getElementById('mg-live').textContent,
         screen: [parseFloat(screen.style.width), parseFloat(screen.style.height)],
         viewport: [document.documentElement.clientWidth, document.documentElement.clientHeight] };
+}
+
+// Runs in the page: the program's control that has the browser's focus (its mirror), if any.
+function focusedControl() {
+    const e = document.activeElement;
+    return e && e.dataset ? e.dataset.control || null : null;
 }
 
 // Runs in the page: the key path to a menu item of a window, as indexes among the shown
@@ -114,25 +121,43 @@ await withSite(async (browser, siteUrl) => {
         const reached = new Set(), textPages = new Set();
         const problems = [];
         const children = (opener) => {
-            const list = byMenu.filter((e) => e.opener === opener);
+            const list = entries.filter((e) => e.opener === opener);
             // Windows that open none first: a window that opens others may not close by Esc.
-            return [...list.filter((e) => !byMenu.some((x) => x.opener === e.form)), ...list.filter((e) => byMenu.some((x) => x.opener === e.form))];
+            const opens = (e) => entries.some((x) => x.opener === e.form);
+            return [...list.filter((e) => !opens(e)), ...list.filter(opens)];
         };
-        const openByKeys = async ({ form, opener, item }) => {
-            const path = await page.call(menuPath, opener, item);
-            if (!path) return `${item} not in ${opener}'s menus`;
-            await page.pressKey('F10');
-            for (let i = 0; i < path[0]; ++i) await page.pressKey('ArrowRight');
-            for (let level = 1; level < path.length; ++level) {
-                await page.pressKey(level === 1 ? 'Enter' : 'ArrowRight');
-                for (let i = 0; i < path[level]; ++i) await page.pressKey('ArrowDown');
+        // A menu item by F10, the arrows and Enter; a picture by Tab and Enter; time passes.
+        const byKeys = async ([kind, form, what]) => {
+            if (kind === 'wait') return mg.advance(+form);
+            if (kind === 'clickon') {
+                for (let tabs = 0; tabs < 40 && (await page.call(focusedControl)) !== what; ++tabs) {
+                    await page.pressKey('Tab');
+                    await mg.settle();
+                }
+                if ((await page.call(focusedControl)) !== what) return `Tab never reaches ${form}'s ${what}`;
+            } else {
+                const path = await page.call(menuPath, form, what);
+                if (!path) return `${what} not in ${form}'s menus`;
+                await page.pressKey('F10');
+                for (let i = 0; i < path[0]; ++i) await page.pressKey('ArrowRight');
+                for (let level = 1; level < path.length; ++level) {
+                    await page.pressKey(level === 1 ? 'Enter' : 'ArrowRight');
+                    for (let i = 0; i < path[level]; ++i) await page.pressKey('ArrowDown');
+                }
             }
             await page.pressKey('Enter');
             await mg.settle();
             await mg.settle();
+            return '';
+        };
+        const openByKeys = async ({ form, steps }) => {
+            for (const s of steps) {
+                const problem = await byKeys(s);
+                if (problem) return `${form}: ${problem}`;
+            }
             const l = await page.call(look);
             const win = l.wins.find((x) => x.form === form);
-            if (!win || !win.active) return `${form}: not shown and active after ${opener}'s ${item} by keys ${JSON.stringify(path)}`;
+            if (!win || !win.active) return `${form}: not shown and active after ${steps.map((s) => s.join(' ')).join('; ')} by keys`;
             const wrong = [];
             if (outside(win, l.viewport)) wrong.push(`stands outside the viewport: ${win.rect.map(Math.round)}`);
             if (l.focus !== form) wrong.push(`the focus is in ${l.focus}`);
@@ -167,16 +192,17 @@ await withSite(async (browser, siteUrl) => {
             }
         };
 
-        await step(`${where}: every window opened by a menu, by keys alone`, async () => {
+        await step(`${where}: every window, by keys alone`, async () => {
             const root = (await page.call(look)).wins.find((x) => x.active);
             expect(root, 'no active window at the start');
             await walk(root.form, true);
-            const missing = byMenu.map((e) => e.form).filter((f) => !reached.has(f));
+            const missing = entries.map((e) => e.form).filter((f) => !reached.has(f));
             expect(textPages.size > 0, 'no text page among the windows (state.text with lines)');
             expect(!missing.length && !problems.length,
-                `${reached.size} of ${byMenu.length} reached; not reached: ${missing.join(' ') || 'none'}; ${problems.join(' | ')}`);
-            console.log(`${where}: ${reached.size} windows by keys, ${textPages.size} text pages as at 1024x768 ` +
-                `(the ${byPicture.length} opened by a picture left out)`);
+                `${reached.size} of ${entries.length} reached; not reached: ${missing.join(' ') || 'none'}; ${problems.join(' | ')}`);
+            const pictures = entries.filter((e) => e.picture && reached.has(e.form)).length;
+            console.log(`${where}: ${reached.size} windows by keys (${pictures} of them by a picture), ` +
+                `${textPages.size} text pages as at 1024x768`);
         });
 
         await step(`${where}: a tap on the close box and one beside it close`, async () => {
