@@ -116,6 +116,19 @@ await withSite(async (browser, siteUrl) => {
             expect(!/user-scalable\s*=\s*(no|0)|maximum-scale/.test(meta), `the viewport forbids zooming: ${meta}`);
         });
 
+        // The hint to turn the device: on the phone once (closed by its button, not shown
+        // after a reload), never on the tablet.
+        await step(`${where}: the hint to turn it`, async () => {
+            const hint = () => page.eval(`(() => { const h = document.getElementById('mg-hint'); return h ? h.textContent : null; })()`);
+            const first = await hint();
+            if (device.name === 'tablet') return expect(first === null, `the tablet shows the hint "${first}"`);
+            expect(first && /quer/i.test(first), `the phone shows no hint to turn it: ${first}`);
+            await mg.clickSelector('#mg-hint button', 0, 'the hint\'s close button');
+            expect((await hint()) === null, 'the hint is still there after its close button');
+            await mg.open(`${siteUrl}index.html?clock=manual`);
+            expect((await hint()) === null, 'the hint shows again after a reload');
+        });
+
         // The walk: open every window of the opener table by keys, from its opener; look at it;
         // walk on from it; close it with Esc.
         const reached = new Set(), textPages = new Set();
