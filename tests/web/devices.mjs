@@ -61,7 +61,7 @@ function look() {
         return { form: s.dataset.form, active: s.classList.contains('mg-active'), inert: s.inert,
             rect: [r.left, r.top, r.right, r.bottom], caption: s.querySelector('.mg-title').textContent,
             client: [s.querySelector('canvas').width, s.querySelector('canvas').height],
-            textPage: !!s.mgWin && s.mgWin.state.text.length > 1 };
+            textPage: !!s.mgWin && s.mgWin.state.text.length > 0 };
     });
     const focused = document.activeElement && document.activeElement.closest && document.activeElement.closest('section.mg-window');
     const screen = document.getElementById('mg-screen');
