@@ -10,7 +10,7 @@
 import { spawnSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { join } from 'node:path';
+import { join, resolve } from 'node:path';
 import { fnv1a } from './checksum.mjs';
 import { ROOT, Report, options, withSite } from './common.mjs';
 import { Program, StepError, steps } from './mg.mjs';
@@ -18,7 +18,7 @@ import { decodePng } from './png.mjs';
 
 const report = new Report('phones, tablets and the keyboard');
 const opts = options();
-const native = typeof opts.native === 'string' ? opts.native : join(ROOT, 'build', 'desktop', 'metallographie');
+const native = typeof opts.native === 'string' ? resolve(opts.native) : join(ROOT, 'build', 'desktop', 'metallographie');
 const { step, expect } = steps(report);
 
 const DEVICES = [
