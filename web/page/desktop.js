@@ -421,7 +421,13 @@
     const active = windows.get(activeId);
     const named = shown.includes(active) ? active : shown[shown.length - 1];
     announce('Fenster geöffnet: ' + named.state.caption);
-    if (shown.includes(active) && !active.el.contains(document.activeElement) && !inMenus()) active.el.focus({ preventScroll: true });
+    // On the next frame, so that the page lays itself out once, when it paints.
+    if (shown.includes(active)) {
+      requestAnimationFrame(() => {
+        if (active.id === activeId && !active.el.hidden && !active.el.contains(document.activeElement) && !inMenus())
+          active.el.focus({ preventScroll: true });
+      });
+    }
   }
 
   function inMenus() {
