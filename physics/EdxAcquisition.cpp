@@ -28,6 +28,8 @@ EdxAcquisition::EdxAcquisition(const EdxSettings& settings, double liveTimeS, ui
         window(p, counts_.size(), a, b);
         double background = 0;
         for (size_t i = a; i <= b; ++i) background += expected_.continuumPerS[i] * liveTimeS;
+        // Ll lies in Lα's flank and is too weak to name.
+        if (p.line == "Ll") continue;
         const double counts = p.countsPerS * liveTimeS;
         if (counts <= kDetectionSigmas * std::sqrt(std::max(background, 1.0))) continue;
         const bool covered = std::any_of(labelled_.begin(), labelled_.end(), [&](const Peak& q) {
