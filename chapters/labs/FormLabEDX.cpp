@@ -28,7 +28,7 @@ constexpr const char* kOwnComposition = "Eigene Zusammensetzung";
 constexpr const char* kSaveName = "EDX-Spektrum.msa";
 constexpr ui::TColor kSpectrumColour = ui::rgb(30, 90, 200), kPresentColour = ui::rgb(255, 230, 150),
                      kMarkedColour = ui::rgb(255, 120, 80);
-constexpr ui::TColor kShellColours[3] = {ui::rgb(0, 140, 0), ui::rgb(0, 0, 200), ui::rgb(150, 0, 150)};
+constexpr ui::TColor kShellColours[3] = {ui::rgb(0, 140, 0), ui::rgb(220, 110, 0), ui::rgb(150, 0, 150)};
 
 // Row and column (from 0) of an element in the small periodic table; false for the lanthanides
 // after La and anything beyond Bi.
