@@ -177,29 +177,29 @@ long ElectronSimulation::run(long stepBudget) {
         const double alpha = browningScreening(e);
         const double cosTheta = random_.uniform() * (1 + ratio) < ratio ? screenedRutherfordCosine(alpha, r) : 1 - 2 * r;
         const double sinTheta = std::sqrt(std::max(0.0, 1 - cosTheta * cosTheta));
-        // A uniform azimuth as a point in the unit disc (no trigonometry).
+        // A uniform azimuth from a point in the unit disc, by the double angle (no trigonometry,
+        // no root): cos 2ψ = (u² − v²) / d, sin 2ψ = 2uv / d.
         double u, v, d;
         do {
             u = 2 * random_.uniform() - 1;
             v = 2 * random_.uniform() - 1;
             d = u * u + v * v;
         } while (d > 1 || d == 0);
-        const double rootD = 1 / std::sqrt(d);
-        const double cosPhi = u * rootD, sinPhi = v * rootD;
-        // Direction cosines after the deflection (Joy 1995, eq. 3.16).
+        const double inverseD = 1 / d;
+        const double cosPhi = (u * u - v * v) * inverseD, sinPhi = 2 * u * v * inverseD;
+        // Direction cosines after the deflection (Joy 1995, eq. 3.16); they stay of unit length.
         if (std::fabs(cz_) > kAlongAxis) {
             cx_ = sinTheta * cosPhi;
             cy_ = sinTheta * sinPhi;
             cz_ = cz_ > 0 ? cosTheta : -cosTheta;
         } else {
             const double t = std::sqrt(1 - cz_ * cz_);
-            const double nx = cx_ * cosTheta + sinTheta * (cx_ * cz_ * cosPhi - cy_ * sinPhi) / t;
-            const double ny = cy_ * cosTheta + sinTheta * (cy_ * cz_ * cosPhi + cx_ * sinPhi) / t;
-            const double nz = cz_ * cosTheta - t * sinTheta * cosPhi;
-            const double norm = 1 / std::sqrt(nx * nx + ny * ny + nz * nz);
-            cx_ = nx * norm;
-            cy_ = ny * norm;
-            cz_ = nz * norm;
+            const double s = sinTheta / t;
+            const double nx = cx_ * cosTheta + s * (cx_ * cz_ * cosPhi - cy_ * sinPhi);
+            const double ny = cy_ * cosTheta + s * (cy_ * cz_ * cosPhi + cx_ * sinPhi);
+            cz_ = cz_ * cosTheta - t * sinTheta * cosPhi;
+            cx_ = nx;
+            cy_ = ny;
         }
     }
     return used;
