@@ -25,6 +25,7 @@ const char* kUsage =
     "  values F          die Kennzahlen des Fensters (Name, Wert)\n"
     "  describe F        was ein Bildschirmleser sagt: Titel, Beschreibung, Zeilen einer Textseite\n"
     "  open F            das Fenster F öffnen, wie es --open tut\n"
+    "  save F DATEI      Spektrum (.msa) oder Ergebnisse (.csv) der Übungen zum Elektronenstrahl\n"
     "  set F ELEMENT WERT  Regler, Kästchen (0/1), Auswahl (Nummer oder Text), Eingabefeld (Rest der Zeile)\n"
     "  press F ELEMENT   Schaltfläche, Kästchen, Verweis oder anklickbares Bild betätigen\n"
     "  drag F X1 Y1 X2 Y2 | wheel F X Y N | type F TEXT | keys F TASTE...\n"

@@ -8,6 +8,8 @@
 #include "chapters/Chapters.h"
 #include "chapters/labs/FormLabLicht.h"
 #include "study/FormGlossar.h"
+#include "chapters/labs/FormLabEDX.h"
+#include "chapters/labs/FormLabMC.h"
 
 namespace app {
 
@@ -109,7 +111,9 @@ TFormMetallo::TFormMetallo(ui::Application& app)
       Mikrobereichsanalysen1(MainMenu1, "Mikrobereichsanalysen1", "&Mikrobereichsanalysen"),
       Uebungen1(MainMenu1, "Uebungen1", "Ü&bungen"),
       Glossar1(Uebungen1, "Glossar1", "Glossar"),
-      LabLicht1(Uebungen1, "LabLicht1", "Virtuelles Lichtmikroskop") {
+      LabLicht1(Uebungen1, "LabLicht1", "Virtuelles Lichtmikroskop"),
+      LabMC1(Uebungen1, "LabMC1", "Elektronenstreuung in der Probe (Monte-Carlo-Simulation)"),
+      LabEDX1(Uebungen1, "LabEDX1", "EDX-Spektrum einer Probe (Simulation)") {
     setColor(ui::clBlue);
     PaintBoxHaupt.color = 0x80FFFF;
     PaintBoxHaupt.font = font;
@@ -135,6 +139,8 @@ TFormMetallo::TFormMetallo(ui::Application& app)
     }
     Glossar1.OnClick = [this] { Glossar1Click(); };
     LabLicht1.OnClick = [this] { LabLicht1Click(); };
+    LabMC1.OnClick = [this] { LabMC1Click(); };
+    LabEDX1.OnClick = [this] { LabEDX1Click(); };
 }
 
 void TFormMetallo::FormCreate() {
@@ -200,6 +206,15 @@ void TFormMetallo::Glossar1Click() {
 // The microscope, like the glossary, stays usable beside the overview.
 void TFormMetallo::LabLicht1Click() {
     if (chapters::TFormLabLicht* lab = frame::findWindow<chapters::TFormLabLicht>(application())) lab->Show();
+}
+
+// The electron-beam lab's windows stay usable beside the overview, as the glossary does.
+void TFormMetallo::LabMC1Click() {
+    if (auto* w = frame::findWindow<chapters::TFormLabMC>(application())) w->Show();
+}
+
+void TFormMetallo::LabEDX1Click() {
+    if (auto* w = frame::findWindow<chapters::TFormLabEDX>(application())) w->Show();
 }
 
 void TFormMetallo::Ende1Click() { closeOverview(); }

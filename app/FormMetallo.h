@@ -33,6 +33,8 @@ public:
     ui::MenuItem Uebungen1;
     ui::MenuItem Glossar1;
     ui::MenuItem LabLicht1;
+    ui::MenuItem LabMC1;
+    ui::MenuItem LabEDX1;
     std::vector<std::unique_ptr<ui::MenuItem>> chapterItems;
 
     // Handlers
@@ -45,6 +47,8 @@ public:
     void Ende1Click();
     void Glossar1Click();
     void LabLicht1Click();
+    void LabMC1Click();
+    void LabEDX1Click();
 
     // State
     double ScaleX = 0;

@@ -90,6 +90,8 @@ constexpr Opener kOpeners[] = {
     // Übungen
     {"TFormGlossar", "menu TFormMetallo Glossar1"},
     {"TFormLabLicht", "menu TFormMetallo LabLicht1"},
+    {"TFormLabMC", "menu TFormMetallo LabMC1"},
+    {"TFormLabEDX", "menu TFormMetallo LabEDX1"},
 };
 
 std::vector<std::string> words(std::string_view s) {

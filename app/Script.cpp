@@ -105,6 +105,11 @@ std::string check(ui::Application& app, const Command& c) {
         if (w[1] == "screen") return "";
         return form(1);
     }
+    if (cmd == "save") {
+        if (!(e = count(3)).empty() || !(e = form(1)).empty()) return e;
+        if (app.findForm(w[1])->savedText().empty()) return w[1] + " has nothing to save";
+        return "";
+    }
     if (auto verdict = checkControlCommand(app, controlCommand(c))) return *verdict;
     return "unknown command '" + shortened(cmd) + "'";
 }
@@ -185,6 +190,16 @@ int runScript(ui::Application& app, HeadlessBackend& backend, const std::string&
             if (const std::string why = openWindow(app, w[1]); !why.empty()) out << "line " << c.line << ": " << why << "\n";
         } else if (cmd == "describe") {
             out << textAlternative(*app.findForm(w[1])).joined() << "\n";
+        } else if (cmd == "save") {
+            // What the window saves (a spectrum, a table of figures), written as captures are.
+            int error = 0;
+            const std::string text = app.findForm(w[1])->savedText();
+            if (const ui::PngWrite r = ui::writeTextFile(w[2], text, &error); r != ui::PngWrite::Written) {
+                err << "line " << c.line << ": cannot write " << shortened(w[2]) << ": " << whyNotWritten(r, error)
+                    << "\n";
+                return 1;
+            }
+            if (written) written(w[2]);
         } else if (cmd == "print") {
             const ui::Form& f = *app.findForm(w[1]);
             out << f.caption() << "|" << f.left() << "," << f.top() << "," << f.width() << "," << f.height()

@@ -9,6 +9,8 @@
 #include "chapters/Chapters.h"
 #include "chapters/labs/FormLabLicht.h"
 #include "study/FormGlossar.h"
+#include "chapters/labs/FormLabEDX.h"
+#include "chapters/labs/FormLabMC.h"
 
 namespace app {
 
@@ -80,6 +82,8 @@ std::span<const WindowEntry> windowList() {
     // The hands-on windows, after the windows of the chapters.
     entry<study::TFormGlossar>(),
     entry<chapters::TFormLabLicht>(),
+    entry<chapters::TFormLabMC>(),
+    entry<chapters::TFormLabEDX>(),
     };
     return list;
 }

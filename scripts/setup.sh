@@ -9,7 +9,7 @@ set -euo pipefail
 
 native=(build-essential cmake ninja-build pkg-config qt6-base-dev libfreetype-dev libjpeg-dev libpng-dev
         fonts-liberation2 libgtest-dev libbenchmark-dev xvfb
-        desktop-file-utils appstream dpkg-dev file groff-base libx11-dev libxtst-dev)
+        desktop-file-utils appstream dpkg-dev file groff-base libx11-dev libxtst-dev libxrl-dev)
 web=(build-essential cmake ninja-build dpkg-dev fonts-liberation2 fonttools emscripten nodejs python3 brotli)
 browser=(chromium)
 

@@ -30,7 +30,7 @@ done
 stamp=build-web/.web-test-built
 newest=$site/metallographie.wasm
 [ -f "$stamp" ] && [ "$stamp" -nt "$newest" ] && newest=$stamp
-if [ $stale -eq 0 ] && [ -n "$(find specimen ui frame chapters app web assets tools/embedgen cmake CMakeLists.txt \
+if [ $stale -eq 0 ] && [ -n "$(find specimen ui frame physics chapters app web assets tools/embedgen cmake CMakeLists.txt \
      scripts/web.sh scripts/web-deps.sh -newer "$newest" -type f -print -quit 2>/dev/null)" ]; then
   stale=1
 fi

@@ -113,6 +113,8 @@ public:
     Control* mouseCapture() const { return capture_; }
     // Figures the window computes, one (name, value) each, for scripts and checks.
     virtual std::vector<std::pair<std::string, std::string>> values() const { return {}; }
+    // What the script's `save` writes for the window (a spectrum, a table); empty: it saves nothing.
+    virtual std::string savedText() const { return {}; }
 
     // The client pixels. A hidden window has none: it gets them when it is shown (and
     // paints them whole) and gives them back when it is hidden, so what is drawn while

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <functional>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -83,7 +84,9 @@ int createTemporary(int dir, std::string& name) {
 
 }  // namespace
 
-PngWrite writePng(const raster::Bitmap& b, const std::string& path, int* error) {
+// Writes a file through `write` beside the target and renames it over it (see writePng).
+static PngWrite writeAtomically(const std::string& path, bool empty, const std::function<bool(FILE*, int&)>& write,
+                         int* error) {
     int ignored = 0;
     int& why = error ? *error : ignored;
     why = 0;
@@ -91,7 +94,7 @@ PngWrite writePng(const raster::Bitmap& b, const std::string& path, int* error) 
         why = e;
         return PngWrite::Failed;
     };
-    if (b.width <= 0 || b.height <= 0 || path.empty()) return failed(EINVAL);
+    if (empty || path.empty()) return failed(EINVAL);
     // The file that is really written: the name itself, or what its links lead to.
     std::string target = path;
     mode_t mode = creationMode();
@@ -142,7 +145,7 @@ PngWrite writePng(const raster::Bitmap& b, const std::string& path, int* error) 
         e = errno;
         close(fd);
     } else {
-        ok = encode(b, f, e);
+        ok = write(f, e);
         if (std::fclose(f) != 0 && ok) {
             ok = false;
             e = errno;
@@ -155,6 +158,20 @@ PngWrite writePng(const raster::Bitmap& b, const std::string& path, int* error) 
     if (!ok) unlinkat(dir, temp.c_str(), 0);
     close(dir);
     return ok ? PngWrite::Written : failed(e);
+}
+
+PngWrite writePng(const raster::Bitmap& b, const std::string& path, int* error) {
+    return writeAtomically(path, b.width <= 0 || b.height <= 0, [&b](FILE* f, int& e) { return encode(b, f, e); },
+                           error);
+}
+
+PngWrite writeTextFile(const std::string& path, const std::string& text, int* error) {
+    return writeAtomically(path, false, [&text](FILE* f, int& e) {
+        errno = 0;
+        const bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size() && std::fflush(f) == 0;
+        if (!ok) e = errno ? errno : EIO;
+        return ok;
+    }, error);
 }
 
 raster::Bitmap loadPng(const std::string& path) {

@@ -24,6 +24,9 @@ enum class PngWrite {
 // file system allows can be written. On Failed, `error` (if given) receives the errno
 // value that says why (ENAMETOOLONG, ENOSPC, EACCES, …; EINVAL for an empty bitmap).
 PngWrite writePng(const raster::Bitmap& b, const std::string& path, int* error = nullptr);
+// A text file (a spectrum, a table), written the same way: atomically, links followed, other
+// things refused. An empty text makes an empty file.
+PngWrite writeTextFile(const std::string& path, const std::string& text, int* error = nullptr);
 inline bool savePng(const raster::Bitmap& b, const std::string& path) { return writePng(b, path) == PngWrite::Written; }
 
 // Reads a PNG written by savePng (for tests and tools); empty bitmap on failure.

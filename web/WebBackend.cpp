@@ -301,7 +301,12 @@ std::string WebBackend::script(const std::string& text) {
         std::ifstream in(f, std::ios::binary);
         if (!in) continue;
         const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        j.key(f).string("data:image/png;base64," + base64(bytes));
+        // Pictures, and the spectra and tables that `save` writes.
+        auto endsWith = [&f](const std::string& e) {
+            return f.size() >= e.size() && f.compare(f.size() - e.size(), e.size(), e) == 0;
+        };
+        const char* type = endsWith(".csv") ? "text/csv" : endsWith(".msa") ? "text/plain" : "image/png";
+        j.key(f).string(std::string("data:") + type + ";base64," + base64(bytes));
         in.close();
         std::remove(f.c_str());
     }

@@ -76,6 +76,8 @@ const std::pair<const char*, const char*> kStartup[] = {
     {"TFormLMEinrichtungen", "Lichtmikroskopie: Einrichtungen"},
     {"TFormGlossar", "Glossar"},
     {"TFormLabLicht", "Virtuelles Lichtmikroskop"},
+    {"TFormLabMC", "Elektronenstreuung in der Probe (Monte-Carlo-Simulation)"},
+    {"TFormLabEDX", "EDX-Spektrum einer Probe (Simulation)"},
 };
 
 TEST(Startup, CreatesAllWindowsInOrderAndShowsOnlyTheTitle) {

@@ -156,9 +156,8 @@ public:
         app.create(main);
         for (const app::WindowEntry& e : app::windowList()) {
             const std::string cls = e.className;
-            if (cls == "TFormHaupt" || cls == "TFormMetallo" || cls == "TFormInfo" || cls == "TFormGlossar" ||
-                cls == "TFormLabLicht")
-                continue;
+            if (cls == "TFormHaupt" || cls == "TFormMetallo" || cls == "TFormInfo" || cls == "TFormGlossar") continue;
+            if (cls.rfind("TFormLab", 0) == 0) continue;  // the hands-on windows of the labs
             if (only.size() && std::find(only.begin(), only.end(), cls) == only.end()) continue;
             forms.push_back(e.make(app));
             app.create(*forms.back());

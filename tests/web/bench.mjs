@@ -1,6 +1,7 @@
 // Figures of the browser version in headless Chromium (printed, never failing):
 // first canvas paint after navigation over http, start-up of the windows, frame pacing
-// while the raster scan animates, the size of the .wasm file.
+// while the raster scan animates, the electron-beam lab's electrons per second, the size of
+// the .wasm file.
 //
 //   node tests/web/bench.mjs [--runs 5] [--screen 1024x768] [--seconds 5]
 import { readFileSync, statSync } from 'node:fs';
@@ -80,6 +81,26 @@ await withSite(async (browser, siteUrl) => {
     const mean = f.reduce((a, b) => a + b, 0) / f.length;
     console.log(`frames during the raster scan (${seconds} s, ${screen}): ${f.length} frames, mean ${mean.toFixed(1)} ms, ` +
         `longest ${longest.toFixed(1)} ms, ${over} over 20 ms, median ${median(f).toFixed(1)} ms`);
+
+    // The Monte Carlo simulation: iron at 20 kV, 20 000 electrons computed by the timer's slices in
+    // one script call (virtual time), timed by the page's clock.
+    await mg.open(`${siteUrl}index.html?screen=${screen}`);
+    const lab = await page.eval(`(() => {
+        const mg = window.metallographie;
+        mg.script('menu TFormHaupt Programmstarten1\\nmenu TFormMetallo LabMC1\\n' +
+                  'set TFormLabMC EditElektronen 20000\\npress TFormLabMC ButtonStart');
+        const t0 = performance.now();
+        mg.script('advance 600000');
+        const t1 = performance.now();
+        const v = mg.script('values TFormLabMC').output;
+        const t2 = performance.now();
+        mg.script('menu TFormMetallo LabEDX1\\npress TFormLabEDX ButtonStart\\nadvance 10000');
+        const t3 = performance.now();
+        return { ms: t1 - t0, values: v, edxMs: t3 - t2 };
+    })()`, { timeoutMs: 300000 });
+    const electrons = Number((/elektronen\t(\d+)/.exec(lab.values) || [])[1] || 0);
+    console.log(`electron-beam lab: ${electrons} electrons (Fe, 20 kV) in ${ms(lab.ms)}: ` +
+        `${Math.round(electrons / (lab.ms / 1000))} electrons/s; a 60 s EDX spectrum in ${ms(lab.edxMs)}`);
     if (page.errors.length) console.log(`the page reported: ${page.errors.join(' | ')}`);
     await page.close();
 });
