@@ -16,6 +16,8 @@ const char* kUsage =
     "  --headless        ohne Bildschirm starten und Befehle aus DATEI (oder der Standardeingabe) ausführen\n"
     "  --script DATEI    Befehlsdatei für --headless (\"-\" = Standardeingabe)\n"
     "  --export ORDNER   das erste Bild jedes Fensters als PNG in ORDNER schreiben\n"
+    "  --state ORDNER    den Lernfortschritt in ORDNER führen (sonst $XDG_STATE_HOME/metallographie;\n"
+    "                    mit --headless ohne --state wird keiner gelesen oder geschrieben)\n"
     "  --help            diese Hilfe\n"
     "  --version         Programmversion\n"
     "Befehle ohne Anzeige (einer je Zeile, # leitet einen Kommentar ein):\n"
@@ -91,6 +93,8 @@ Options parseCommandLine(const std::vector<std::string>& args) {
             o.screenHeight = h;
         } else if (is("--open")) {
             if (!value("--open", o.open) || o.open.empty()) return error("--open braucht einen Fensternamen wie TFormREMRaster");
+        } else if (is("--state")) {
+            if (!value("--state", o.stateDir) || o.stateDir.empty()) return error("--state braucht einen Ordner");
         } else if (a == "--headless") {
             headless = true;
         } else if (is("--script")) {

@@ -16,6 +16,7 @@ struct Options {
     std::string script;     // headless: the script file; empty or "-" reads standard input
     std::string exportDir;  // export: where the pictures go
     std::string open;       // the window to open after start-up (a class name), or empty
+    std::string stateDir;   // where the progress is kept (--state), or empty
     std::string message;    // help text, version line or the one-line error
     int status = 0;         // exit status for Help, Version and Error
 };

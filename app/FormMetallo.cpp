@@ -6,10 +6,12 @@
 #include "frame/Layout.h"
 #include "frame/TopicForm.h"
 #include "chapters/Chapters.h"
-#include "chapters/labs/FormLabLicht.h"
-#include "study/FormGlossar.h"
 #include "chapters/labs/FormLabEDX.h"
+#include "chapters/labs/FormLabLicht.h"
 #include "chapters/labs/FormLabMC.h"
+#include "study/FormFortschritt.h"
+#include "study/FormGlossar.h"
+#include "study/FormSelbsttest.h"
 
 namespace app {
 
@@ -113,7 +115,12 @@ TFormMetallo::TFormMetallo(ui::Application& app)
       Glossar1(Uebungen1, "Glossar1", "Glossar"),
       LabLicht1(Uebungen1, "LabLicht1", "Virtuelles Lichtmikroskop"),
       LabMC1(Uebungen1, "LabMC1", "Elektronenstreuung in der Probe (Monte-Carlo-Simulation)"),
-      LabEDX1(Uebungen1, "LabEDX1", "EDX-Spektrum einer Probe (Simulation)") {
+      LabEDX1(Uebungen1, "LabEDX1", "EDX-Spektrum einer Probe (Simulation)"),
+      SelbsttestMakro1(Uebungen1, "SelbsttestMakro1", "Selbsttest Makroskopie"),
+      SelbsttestLM1(Uebungen1, "SelbsttestLM1", "Selbsttest Lichtmikroskopie"),
+      SelbsttestREM1(Uebungen1, "SelbsttestREM1", "Selbsttest Rasterelektronenmikroskopie"),
+      SelbsttestAnalyse1(Uebungen1, "SelbsttestAnalyse1", "Selbsttest Mikrobereichsanalyse"),
+      Fortschritt1(Uebungen1, "Fortschritt1", "Fortschritt") {
     setColor(ui::clBlue);
     PaintBoxHaupt.color = 0x80FFFF;
     PaintBoxHaupt.font = font;
@@ -141,6 +148,11 @@ TFormMetallo::TFormMetallo(ui::Application& app)
     LabLicht1.OnClick = [this] { LabLicht1Click(); };
     LabMC1.OnClick = [this] { LabMC1Click(); };
     LabEDX1.OnClick = [this] { LabEDX1Click(); };
+    SelbsttestMakro1.OnClick = [this] { SelbsttestClick(0); };
+    SelbsttestLM1.OnClick = [this] { SelbsttestClick(1); };
+    SelbsttestREM1.OnClick = [this] { SelbsttestClick(2); };
+    SelbsttestAnalyse1.OnClick = [this] { SelbsttestClick(3); };
+    Fortschritt1.OnClick = [this] { Fortschritt1Click(); };
 }
 
 void TFormMetallo::FormCreate() {
@@ -215,6 +227,20 @@ void TFormMetallo::LabMC1Click() {
 
 void TFormMetallo::LabEDX1Click() {
     if (auto* w = frame::findWindow<chapters::TFormLabEDX>(application())) w->Show();
+}
+
+// A chapter's self-test, beside the overview like the glossary; choosing the chapter that
+// is already under way only brings its window to the front.
+void TFormMetallo::SelbsttestClick(int chapter) {
+    study::TFormSelbsttest* test = frame::findWindow<study::TFormSelbsttest>(application());
+    if (!test) return;
+    const auto c = static_cast<study::Chapter>(chapter);
+    if (!test->visible() || test->Kapitel != c) test->startChapter(c);
+    test->Show();
+}
+
+void TFormMetallo::Fortschritt1Click() {
+    if (study::TFormFortschritt* progress = frame::findWindow<study::TFormFortschritt>(application())) progress->Show();
 }
 
 void TFormMetallo::Ende1Click() { closeOverview(); }

@@ -35,6 +35,11 @@ public:
     ui::MenuItem LabLicht1;
     ui::MenuItem LabMC1;
     ui::MenuItem LabEDX1;
+    ui::MenuItem SelbsttestMakro1;
+    ui::MenuItem SelbsttestLM1;
+    ui::MenuItem SelbsttestREM1;
+    ui::MenuItem SelbsttestAnalyse1;
+    ui::MenuItem Fortschritt1;
     std::vector<std::unique_ptr<ui::MenuItem>> chapterItems;
 
     // Handlers
@@ -49,6 +54,8 @@ public:
     void LabLicht1Click();
     void LabMC1Click();
     void LabEDX1Click();
+    void SelbsttestClick(int chapter);
+    void Fortschritt1Click();
 
     // State
     double ScaleX = 0;

@@ -180,6 +180,8 @@ int runHeadless(const Options& options) {
                                 options.hasScreen ? options.screenHeight : kHeadlessScreenHeight);
     ui::headless::HeadlessBackend backend(application);
     Program program(application);
+    // Without a display the progress is kept only where --state says.
+    program.keepProgressIn(options.stateDir);
     program.start();
     if (!options.open.empty())
         if (const std::string problem = openWindow(application, options.open); !problem.empty()) std::cerr << problem << "\n";

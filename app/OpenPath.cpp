@@ -7,6 +7,7 @@
 #include "app/CommandLine.h"
 #include "frame/TopicForm.h"
 #include "study/FormGlossar.h"
+#include "study/FormSelbsttest.h"
 
 namespace app {
 
@@ -92,6 +93,8 @@ constexpr Opener kOpeners[] = {
     {"TFormLabLicht", "menu TFormMetallo LabLicht1"},
     {"TFormLabMC", "menu TFormMetallo LabMC1"},
     {"TFormLabEDX", "menu TFormMetallo LabEDX1"},
+    {"TFormSelbsttest", "menu TFormMetallo SelbsttestMakro1"},
+    {"TFormFortschritt", "menu TFormMetallo Fortschritt1"},
 };
 
 std::vector<std::string> words(std::string_view s) {
@@ -166,6 +169,19 @@ std::string openWindow(ui::Application& app, std::string_view what) {
         if (!glossary->showTerm(std::string(what.substr(colon + 1))))
             return "metallographie: einen Begriff " + shortened(what.substr(colon + 1)) + " gibt es im Glossar nicht";
         app.flush();
+        return "";
+    }
+    // "TFormSelbsttest:lm" opens that chapter's test.
+    if (colon != std::string_view::npos && className == study::TFormSelbsttest::kClassName) {
+        static const char* const kItems[study::kChapters] = {"SelbsttestMakro1", "SelbsttestLM1", "SelbsttestREM1",
+                                                             "SelbsttestAnalyse1"};
+        const auto chapter = study::chapterFromKey(what.substr(colon + 1));
+        if (!chapter)
+            return "metallographie: einen Selbsttest " + shortened(what.substr(colon + 1)) +
+                   " gibt es nicht (makro, lm, rem, analyse)";
+        if (!open(app, "TFormMetallo", 0) ||
+            !run(app, {"menu", "TFormMetallo", kItems[static_cast<int>(*chapter)]}))
+            return "metallographie: der Selbsttest lässt sich jetzt nicht öffnen";
         return "";
     }
     ui::Form* f = app.findForm(std::string(className));

@@ -1,7 +1,11 @@
 #include "app/Program.h"
 
+#include <iostream>
+
 #include "app/GlossaryLinks.h"
+#include "app/StudyLinks.h"
 #include "app/WindowList.h"
+#include "study/ProgressFile.h"
 
 namespace app {
 
@@ -18,7 +22,26 @@ void Program::start() {
         app_.create(*windows_.back());
     }
     connectGlossary(app_);
+    connectStudy(app_, progress_, [this] {
+        if (!stateDir_.empty())
+            if (const std::string problem = study::saveProgress(stateDir_, progress_); !problem.empty())
+                std::cerr << "metallographie: der Fortschritt lässt sich nicht speichern: " << problem << "\n";
+        if (ProgressChanged) ProgressChanged();
+    });
     windows_.front()->Show();
+}
+
+void Program::keepProgressIn(const std::string& dir) {
+    stateDir_ = dir;
+    if (dir.empty()) return;
+    std::string message;
+    progress_ = study::loadProgress(dir, message);
+    if (!message.empty()) std::cerr << message << "\n";
+}
+
+void Program::replaceProgress(const study::Progress& p) {
+    progress_ = p;
+    progressReplaced(app_);
 }
 
 }  // namespace app

@@ -2,11 +2,13 @@
 // the title window. Closing the title window ends the program.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "study/Progress.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
 
@@ -25,9 +27,20 @@ public:
     const std::vector<std::unique_ptr<ui::Form>>& windows() const { return windows_; }
     ui::Form& title() const { return *windows_.front(); }
 
+    // The learner's progress. Before start(): keep it in the folder (read now, written
+    // after every change); without it the progress lives only as long as the program.
+    void keepProgressIn(const std::string& dir);
+    study::Progress& progress() { return progress_; }
+    // Hears every change of the progress (the browser keeps it in the page's storage).
+    std::function<void()> ProgressChanged;
+    // Replaces the progress (read from elsewhere) and shows it.
+    void replaceProgress(const study::Progress& p);
+
 private:
     ui::Application& app_;
     std::vector<std::unique_ptr<ui::Form>> windows_;
+    study::Progress progress_;
+    std::string stateDir_;
 };
 
 // Runs the program without a display (script or export); returns the exit status.

@@ -7,10 +7,12 @@
 #include "app/FormInfo.h"
 #include "app/FormMetallo.h"
 #include "chapters/Chapters.h"
-#include "chapters/labs/FormLabLicht.h"
-#include "study/FormGlossar.h"
 #include "chapters/labs/FormLabEDX.h"
+#include "chapters/labs/FormLabLicht.h"
 #include "chapters/labs/FormLabMC.h"
+#include "study/FormFortschritt.h"
+#include "study/FormGlossar.h"
+#include "study/FormSelbsttest.h"
 
 namespace app {
 
@@ -84,6 +86,8 @@ std::span<const WindowEntry> windowList() {
     entry<chapters::TFormLabLicht>(),
     entry<chapters::TFormLabMC>(),
     entry<chapters::TFormLabEDX>(),
+    entry<study::TFormSelbsttest>(),
+    entry<study::TFormFortschritt>(),
     };
     return list;
 }

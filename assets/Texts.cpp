@@ -17,4 +17,6 @@ std::string_view glossaryText() { return embeddedText("glossar.txt"); }
 
 std::string_view descriptionsText() { return embeddedText("beschreibungen.txt"); }
 
+std::string_view selfTestText() { return embeddedText("fragen.txt"); }
+
 }  // namespace assets

@@ -1,5 +1,5 @@
-// The teaching texts that are data (the glossary, the windows' descriptions), compiled into
-// the program.
+// The teaching texts that are data (the glossary, the windows' descriptions, the self-tests'
+// questions), compiled into the program.
 #pragma once
 
 #include <string_view>
@@ -9,6 +9,9 @@ namespace assets {
 // The glossary file (UTF-8; its format is described at its top); empty when the program
 // was built without it.
 std::string_view glossaryText();
+// The self-tests' question file (UTF-8; its format is described at its top); empty when
+// the program was built without it.
+std::string_view selfTestText();
 
 // The windows' descriptions for screen readers (UTF-8; format at the file's top); empty when
 // the program was built without them.

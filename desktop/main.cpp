@@ -14,6 +14,7 @@
 
 #include "app/OpenPath.h"
 #include "app/Program.h"
+#include "study/ProgressFile.h"
 #include "desktop/Display.h"
 #include "desktop/QtBackend.h"
 #include "ui/Application.h"
@@ -99,6 +100,7 @@ int main(int argc, char** argv) {
     ui::Application application(width, height);
     app::Program program(application);
     desktop::QtBackend backend(application);
+    program.keepProgressIn(options.stateDir.empty() ? study::defaultStateDirectory() : options.stateDir);
     program.start();
     if (!options.open.empty())
         if (const std::string problem = app::openWindow(application, options.open); !problem.empty())

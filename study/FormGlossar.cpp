@@ -168,6 +168,7 @@ void TFormGlossar::showChosen() {
     const Term* t = Chosen >= 0 ? &glossary.terms()[static_cast<size_t>(Chosen)] : nullptr;
     LabelBegriff.setCaption(t ? t->name : "");
     LabelText.setCaption(t ? t->text : (Shown.empty() ? "Kein Begriff passt zur Suche." : "Bitte einen Begriff wählen."));
+    if (t && OnTermShown) OnTermShown(t->name);
     int y = LabelText.top() + LabelText.height() + scale_.Y(14);
     const int x = scale_.X(kRightColumn), linkX = scale_.X(kRightColumn + kLinkIndent);
     const int line = LabelAnsehen.height() + scale_.Y(4);

@@ -44,6 +44,8 @@ public:
 
     // Opens a topic window the way a user reaches it (handed over by the program).
     std::function<void(const std::string& className)> OpenTopic;
+    // Hears every term the window shows (a term read).
+    std::function<void(const std::string& name)> OnTermShown;
 
     // Handlers
     void FormCreate() override;

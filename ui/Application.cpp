@@ -62,6 +62,7 @@ void Application::show(Form& f) {
         f.FormShow();
         f.Invalidate();
         backend().formShown(f);
+        if (OnShown) OnShown(f);
     } else {
         raise(f);
     }

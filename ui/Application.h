@@ -68,6 +68,8 @@ public:
     bool keyPress(Form& f, int key, unsigned shift, std::string_view text);
     // What F1 does in a window (the program opens its glossary there).
     std::function<void(Form&)> OnHelp;
+    // Hears every window that becomes visible (after its show handler).
+    std::function<void(Form&)> OnShown;
     void userActivate(Form& f);
     void userClose(Form& f);
 
