@@ -10,7 +10,8 @@ namespace app {
 bool openFromGlossary(ui::Application& app, const std::string& className) {
     ui::Form* target = app.findForm(className);
     if (!target) return false;
-    if (!target->visible()) {
+    // A window not shown, or shown but kept from input by a modal window above it.
+    if (!target->visible() || !target->enabled()) {
         const TFormMetallo* overview = frame::findWindow<TFormMetallo>(app);
         // Close the modal windows above the overview that keep its menu from being used.
         for (int guard = 0; guard < 64 && overview && overview->visible() && !overview->enabled(); ++guard) {

@@ -77,6 +77,9 @@ public:
     // Starts a chapter's test from its first question (a new round).
     void startChapter(Chapter c);
     std::vector<std::pair<std::string, std::string>> values() const override;
+    // Picture questions: where picture i lies; hot spots: where the picture lies (in the
+    // paint box).
+    ui::Rect pictureRect(int i) const;
 
     // State
     const QuestionBank& bank;
@@ -103,9 +106,6 @@ private:
     const Question& question() const { return bank.questions()[static_cast<size_t>(Order[static_cast<size_t>(Pos)])]; }
     const ui::raster::Bitmap& photo(const std::string& file);
     int percent() const;
-    // Picture questions: where picture i lies; hot spots: where the picture lies.
-    ui::Rect pictureRect(int i) const;
-
     frame::Scale scale_;
     std::mt19937 random_;
     int passes_ = 0;

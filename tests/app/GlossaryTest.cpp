@@ -42,7 +42,9 @@ TEST(GlossaryFile, EnoughTermsEveryLinkResolvesEveryTopicWindowHasTerms) {
     // F1 in any topic window finds terms.
     for (const app::WindowEntry& e : app::windowList()) {
         const std::string cls = e.className;
-        if (cls == "TFormHaupt" || cls == "TFormMetallo" || cls == "TFormInfo" || cls == "TFormGlossar") continue;
+        if (cls == "TFormHaupt" || cls == "TFormMetallo" || cls == "TFormInfo" || cls == "TFormGlossar" ||
+            cls == "TFormSelbsttest" || cls == "TFormFortschritt")
+            continue;
         EXPECT_EQ(covered.count(cls), 1u) << cls << " has no terms";
     }
 }

@@ -78,6 +78,8 @@ const std::pair<const char*, const char*> kStartup[] = {
     {"TFormLabLicht", "Virtuelles Lichtmikroskop"},
     {"TFormLabMC", "Elektronenstreuung in der Probe (Monte-Carlo-Simulation)"},
     {"TFormLabEDX", "EDX-Spektrum einer Probe (Simulation)"},
+    {"TFormSelbsttest", "Selbsttest Makroskopie"},
+    {"TFormFortschritt", "Fortschritt"},
 };
 
 TEST(Startup, CreatesAllWindowsInOrderAndShowsOnlyTheTitle) {
