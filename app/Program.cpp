@@ -1,10 +1,13 @@
 #include "app/Program.h"
 
 #include <iostream>
+#include <optional>
 
 #include "app/GlossaryLinks.h"
 #include "app/StudyLinks.h"
 #include "app/WindowList.h"
+#include "frame/TopicForm.h"
+#include "study/FormSelbsttest.h"
 #include "study/ProgressFile.h"
 
 namespace app {
@@ -37,6 +40,20 @@ void Program::keepProgressIn(const std::string& dir) {
     std::string message;
     progress_ = study::loadProgress(dir, message);
     if (!message.empty()) std::cerr << message << "\n";
+}
+
+std::string Program::setProgressText(std::string_view text) {
+    std::string why;
+    const std::optional<study::Progress> p = study::Progress::parse(text, &why);
+    if (!p) return "der gespeicherte Fortschritt ist " + why + "; es geht mit leerem Fortschritt weiter";
+    replaceProgress(*p);
+    return "";
+}
+
+std::string Program::defaultProgressFolder() { return study::defaultStateDirectory(); }
+
+void Program::seedSelfTests(unsigned seed) {
+    if (auto* test = frame::findWindow<study::TFormSelbsttest>(app_)) test->Seed = seed;
 }
 
 void Program::replaceProgress(const study::Progress& p) {

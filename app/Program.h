@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/CommandLine.h"
@@ -33,8 +34,17 @@ public:
     study::Progress& progress() { return progress_; }
     // Hears every change of the progress (the browser keeps it in the page's storage).
     std::function<void()> ProgressChanged;
+    // The self-tests shuffle from this seed (the same seed, the same orders: headless runs
+    // keep the fixed one, the desktop takes a new one each start).
+    void seedSelfTests(unsigned seed);
     // Replaces the progress (read from elsewhere) and shows it.
     void replaceProgress(const study::Progress& p);
+    // The progress as text (at most `limit` bytes when > 0), and read back from text:
+    // "" when it was taken, else why not (the progress then stays as it was).
+    std::string progressText(size_t limit = 0) const { return progress_.serialize(limit); }
+    std::string setProgressText(std::string_view text);
+    // Where the desktop keeps the progress unless --state says otherwise.
+    static std::string defaultProgressFolder();
 
 private:
     ui::Application& app_;

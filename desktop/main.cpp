@@ -10,11 +10,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <random>
 #include <string>
 
 #include "app/OpenPath.h"
 #include "app/Program.h"
-#include "study/ProgressFile.h"
 #include "desktop/Display.h"
 #include "desktop/QtBackend.h"
 #include "ui/Application.h"
@@ -100,8 +100,9 @@ int main(int argc, char** argv) {
     ui::Application application(width, height);
     app::Program program(application);
     desktop::QtBackend backend(application);
-    program.keepProgressIn(options.stateDir.empty() ? study::defaultStateDirectory() : options.stateDir);
+    program.keepProgressIn(options.stateDir.empty() ? app::Program::defaultProgressFolder() : options.stateDir);
     program.start();
+    program.seedSelfTests(std::random_device{}());
     if (!options.open.empty())
         if (const std::string problem = app::openWindow(application, options.open); !problem.empty())
             printLine(stderr, problem);

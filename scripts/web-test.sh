@@ -3,9 +3,11 @@
 # page, the page's script interface against the native program, a run on the live
 # clock (including the single-file page from disk), the controls by keyboard, mouse,
 # touch and screen reader, the page around them (what the server sends, the head and
-# icon, contrast, menu keys), every window's text alternative, and the program on an
-# upright phone and tablet (the screen, taps, every window by keys alone). Builds the browser
-# version first (scripts/web.sh) when it is missing or older than its sources, and the native program
+# icon, contrast, menu keys), every window's text alternative, the program on an upright
+# phone and tablet (the screen, taps, every window by keys alone), and the package for
+# learning platforms under a SCORM runtime (the npm package scorm-again, installed into
+# build-web/npm). Builds the browser version first (scripts/web.sh) when it is missing or
+# older than its sources, and the native program
 # (build/, as scripts/test.sh configures it) unless METALLO_NATIVE names one.
 #   web-test.sh            all seven
 #   web-test.sh --bench    also print the browser benchmarks (they never fail the run)
@@ -30,8 +32,8 @@ done
 stamp=build-web/.web-test-built
 newest=$site/metallographie.wasm
 [ -f "$stamp" ] && [ "$stamp" -nt "$newest" ] && newest=$stamp
-if [ $stale -eq 0 ] && [ -n "$(find specimen ui frame physics chapters app web assets tools/embedgen cmake CMakeLists.txt \
-     scripts/web.sh scripts/web-deps.sh -newer "$newest" -type f -print -quit 2>/dev/null)" ]; then
+if [ $stale -eq 0 ] && [ -n "$(find specimen ui frame physics chapters study app web assets tools/embedgen cmake CMakeLists.txt \
+     scripts/web.sh scripts/web-deps.sh scripts/scorm.py -newer "$newest" -type f -print -quit 2>/dev/null)" ]; then
   stale=1
 fi
 if [ $stale -eq 1 ]; then
@@ -69,6 +71,13 @@ echo "== browser: every window's text alternative"
 timeout 300 node tests/web/describe.mjs || failed+=(describe)
 echo "== browser: phones and tablets (screen, taps, the keyboard walk)"
 timeout 600 node tests/web/devices.mjs --native "$native" || failed+=(devices)
+echo "== browser: the package for learning platforms (SCORM 1.2)"
+runtime=build-web/npm/node_modules/scorm-again
+if [ ! -f "$runtime/dist/scorm12.js" ]; then
+  mkdir -p build-web/npm
+  npm install --no-audit --no-fund --prefix build-web/npm scorm-again@3 >/dev/null
+fi
+timeout 300 node tests/web/scorm.mjs --runtime "$runtime" || failed+=(scorm)
 if [ $bench -eq 1 ]; then
   echo "== browser: benchmarks"
   timeout 300 node tests/web/bench.mjs || true

@@ -3,6 +3,7 @@
 #   build-web/site/                 index.html, metallographie.js, metallographie.wasm (for a web server),
 #                                   each also as .gz and .br for servers that send them as they are
 #   build-web/metallographie.html   everything in one file (works when opened from disk)
+#   build-web/metallographie-scorm12.zip  that file as a SCORM 1.2 package for learning platforms
 # First installs the Debian packages that are missing and builds zlib, libpng, libjpeg and
 # FreeType from Debian's source packages (once; scripts/web-deps.sh keeps them).
 #   web.sh           build
@@ -43,12 +44,18 @@ for f in "$site/metallographie.wasm" "$site/metallographie.js" "$site/index.html
     brotli -q 11 -c "$f" >"$f.br.tmp" && mv "$f.br.tmp" "$f.br"
   fi
 done
+# The package for learning platforms, anew when the page changed.
+scorm=build-web/metallographie-scorm12.zip
+if ! [ "$scorm" -nt build-web/metallographie.html ] || ! [ "$scorm" -nt scripts/scorm.py ]; then
+  python3 scripts/scorm.py build-web/metallographie.html "$scorm"
+fi
 ms=$(( ($(date +%s%N) - start) / 1000000 ))
 printf 'Browser-Version gebaut in %d.%d s:\n' $((ms / 1000)) $((ms % 1000 / 100))
 for f in "$site/metallographie.wasm" "$site/metallographie.js"; do
   printf '  %-34s %9d Bytes (gzip: %d, brotli: %d)\n' "$f" "$(stat -c %s "$f")" "$(stat -c %s "$f.gz")" "$(stat -c %s "$f.br")"
 done
 printf '  %-34s %9d Bytes\n' build-web/metallographie.html "$(stat -c %s build-web/metallographie.html)"
+printf '  %-34s %9d Bytes\n' "$scorm" "$(stat -c %s "$scorm")"
 
 exec 9>&-
 

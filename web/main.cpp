@@ -14,6 +14,7 @@
 #include "app/Program.h"
 #include "app/Script.h"
 #include "ui/Application.h"
+#include "web/StudyBridge.h"
 #include "web/WebBackend.h"
 
 namespace {
@@ -55,6 +56,7 @@ EMSCRIPTEN_KEEPALIVE const char* mg_start(int w, int h, int manualClock, const c
     r.application = std::make_unique<ui::Application>(w, h);
     r.backend = std::make_unique<web::WebBackend>(*r.application, manualClock != 0);
     r.program = std::make_unique<app::Program>(*r.application);
+    web::attachStudy(*r.program);
     r.program->start();
     std::string message;
     if (open && *open) message = app::openWindow(*r.application, open);

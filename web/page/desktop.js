@@ -778,9 +778,11 @@
   const ready = new Promise((r) => (resolveReady = r));
   const timing = { navigationToRuntime: 0, startUp: 0, firstPaint: 0 };
 
-  // ?open=KLASSE opens a window; #begriff=Wort opens the glossary at that term.
+  // ?open=KLASSE opens a window; #begriff=Wort opens the glossary at that term; ?test=lm
+  // a chapter's self-test.
   function openAtStart() {
     if (query.get('open')) return query.get('open');
+    if (query.get('test')) return 'TFormSelbsttest:' + query.get('test');
     return query.get('begriff') ? 'TFormGlossar:' + query.get('begriff') : '';
   }
 
@@ -792,6 +794,7 @@
     chooseScreen();
     let message = '';
     deliver(() => {
+      if (window.mgStudy) window.mgStudy.beforeStart();
       message = Module.ccall('mg_start', 'string', ['number', 'number', 'number', 'string'],
                              [view.width, view.height, manualClock ? 1 : 0, openAtStart()]);
     });
