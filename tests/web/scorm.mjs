@@ -37,7 +37,9 @@ report.check(existsSync(join(dir, launch)), `the launch file ${launch} is in the
 
 // ---- The platform: scorm-again's runtime as window.API, the package in a frame.
 copyFileSync(join(runtime, 'dist', 'scorm12.js'), join(dir, 'scorm12.js'));
-writeFileSync(join(dir, 'platform.html'), `<!doctype html><meta charset="utf-8"><title>Plattform</title>
+// The served folder's start page (the helpers look for one): the platform.
+writeFileSync(join(dir, 'index.html'), '<!doctype html><meta charset="utf-8"><link rel="icon" href="data:,"><title>Plattform</title><a href="platform.html">Plattform</a>');
+writeFileSync(join(dir, 'platform.html'), `<!doctype html><meta charset="utf-8"><link rel="icon" href="data:,"><title>Plattform</title>
 <script src="scorm12.js"></script>
 <script>
   const params = new URLSearchParams(location.search);
@@ -46,6 +48,9 @@ writeFileSync(join(dir, 'platform.html'), `<!doctype html><meta charset="utf-8">
   window.finished = false;
   API.on('LMSCommit', () => { window.commits++; });
   API.on('LMSFinish', () => { window.finished = true; });
+  // What the page set, write-only elements (the session time) included.
+  window.sets = {};
+  API.on('LMSSetValue.cmi.*', (element, value) => { window.sets[element] = value; });
   if (params.get('resume')) API.loadFromJSON({ core: { entry: 'resume' }, suspend_data: params.get('resume') });
   addEventListener('DOMContentLoaded', () => {
     const f = document.createElement('iframe');
@@ -113,6 +118,8 @@ await withSite(async (browser, url) => {
     report.check(+v.richtig === expectedRight && +v.punkte_prozent === percent, `the test counted ${v.richtig} right, ${v.punkte_prozent} %`);
     const cmi = await page.eval(`({ status: API.cmi.core.lesson_status, raw: API.cmi.core.score.raw, min: API.cmi.core.score.min,
         max: API.cmi.core.score.max, suspend: API.cmi.suspend_data, commits: window.commits })`);
+    console.log(`REM test: ${v.richtig} of ${n} right; the runtime: ${cmi.status}, score ${cmi.raw}, ${cmi.commits} commit(s), ` +
+        `suspend data ${cmi.suspend.length} characters`);
     report.check(cmi.status === (percent >= 80 ? 'passed' : 'failed'), `lesson_status ${cmi.status} at ${percent} %`);
     report.check(+cmi.raw === percent && cmi.min === '0' && cmi.max === '100', `score ${cmi.raw} (${cmi.min}..${cmi.max})`);
     report.check(cmi.suspend.includes(`test rem ${percent} ${percent >= 80 ? 1 : 0} 1`) && cmi.suspend.length < 4096,
@@ -120,7 +127,7 @@ await withSite(async (browser, url) => {
     report.check(cmi.commits >= 1, 'committed after the finished test');
     // Leaving: the frame goes elsewhere (pagehide).
     await page.eval(`new Promise((r) => { const f = document.getElementById('sco'); f.onload = () => r(true); f.src = 'about:blank'; })`);
-    const end = await page.eval('({ finished: window.finished, time: API.cmi.core.session_time, commits: window.commits })');
+    const end = await page.eval('({ finished: window.finished, time: window.sets["cmi.core.session_time"], commits: window.commits })');
     report.check(end.finished && end.commits > cmi.commits, `LMSFinish and a commit on leaving (${end.commits} commits)`);
     report.check(/^\d{4}:\d{2}:\d{2}(\.\d{1,2})?$/.test(end.time) && end.time !== '0000:00:00', `session time ${end.time}`);
 
@@ -129,7 +136,6 @@ await withSite(async (browser, url) => {
     await waitFrame(page);
     const kept = await valuesOf(page, 'TFormFortschritt');
     report.check(+kept.test_rem_bestwert === percent, `the second session shows the REM test at ${kept.test_rem_bestwert} %`);
-    report.check(+kept.fenster === 0 || +kept.fenster >= 0, 'the progress window answers');
 
     // Without a platform: the page's own storage keeps the progress between visits.
     await page.navigate(`${url}${launch}?clock=manual&test=lm`);

@@ -117,10 +117,13 @@
     // The program changed the progress.
     changed() {
       const text = read();
-      try {
-        localStorage.setItem(STORAGE_KEY, text);
-      } catch (e) {
-        // kept for this visit only
+      // With a platform the progress is the platform's (a shared computer keeps none).
+      if (!api) {
+        try {
+          localStorage.setItem(STORAGE_KEY, text);
+        } catch (e) {
+          // kept for this visit only
+        }
       }
       const now = tests(text).reduce((s, t) => s + t.attempts, 0);
       report(text, now !== attempts);
