@@ -12,13 +12,13 @@ namespace study {
 
 namespace {
 // The window in design units of an 800 x 600 screen.
-constexpr double kWidth = 720, kHeight = 540;
+constexpr double kWidth = 720, kHeight = 520;
 constexpr double kMargin = 12, kInnerWidth = 696;
-constexpr double kAnswerTop = 96, kAnswerHeight = 290;
+constexpr double kAnswerTop = 96, kAnswerHeight = 260;
 constexpr double kRadioLine = 24, kCheckLine = 26;
 // Picture questions: a 2 x 2 grid of pictures, the choice beside it.
-constexpr double kThumbWidth = 250, kThumbHeight = 140, kThumbGap = 8;
-constexpr double kPictureChoiceLeft = 540;
+constexpr double kThumbWidth = 210, kThumbHeight = 124, kThumbGap = 8;
+constexpr double kPictureChoiceLeft = 460;
 // A marker step of the hot spot's keyboard cursor, as a share of the picture's width.
 constexpr int kMarkerSteps = 40;
 constexpr ui::TColor kChosenFrame = ui::clRed;
@@ -26,6 +26,12 @@ constexpr ui::TColor kRightColour = 0x008000;  // dark green
 constexpr ui::TColor kWrongColour = 0x0000C0;  // dark red
 
 std::string percentText(int p) { return std::to_string(p) + " %"; }
+
+// Fisher and Yates's shuffle on the generator's raw numbers (std::shuffle differs between
+// standard libraries; the page and the program must give the same order).
+void shuffle(std::vector<int>& v, std::mt19937& random) {
+    for (size_t i = v.size(); i > 1; --i) std::swap(v[i - 1], v[random() % i]);
+}
 }  // namespace
 
 TFormSelbsttest::TFormSelbsttest(ui::Application& app)
@@ -87,7 +93,7 @@ void TFormSelbsttest::FormCreate() {
     const int bottom = clientHeight() - statusBarHeight() - scale_.Y(12);
     LabelErgebnis.setBounds(x, scale_.Y(kAnswerTop + kAnswerHeight + 6), inner, scale_.Y(16));
     LabelErklaerung.setBounds(x, scale_.Y(kAnswerTop + kAnswerHeight + 26), inner, scale_.Y(16));
-    LinkAnsehen.setBounds(x, scale_.Y(kAnswerTop + kAnswerHeight + 80), inner, scale_.Y(16));
+    LinkAnsehen.setBounds(x, scale_.Y(kAnswerTop + kAnswerHeight + 60), inner, scale_.Y(16));
     const int bw = scale_.X(90), bh = scale_.Y(25), gap = scale_.X(8);
     ButtonPruefen.setBounds(x, bottom - bh, bw, bh);
     ButtonWeiter.setBounds(x + bw + gap, bottom - bh, bw, bh);
@@ -299,7 +305,7 @@ void TFormSelbsttest::startChapter(Chapter c) {
 void TFormSelbsttest::startPass(std::vector<int> questions) {
     // Each pass has its own order; the same seed gives the same orders in every run.
     random_.seed(Seed * 7919u + static_cast<unsigned>(Kapitel) * 131u + static_cast<unsigned>(passes_++));
-    std::shuffle(questions.begin(), questions.end(), random_);
+    shuffle(questions, random_);
     Order = std::move(questions);
     WrongInPass.clear();
     Answered = 0;
@@ -319,7 +325,7 @@ void TFormSelbsttest::showQuestion() {
     OptionOrder.clear();
     if (q)
         for (size_t i = 0; i < q->options.size(); ++i) OptionOrder.push_back(static_cast<int>(i));
-    std::shuffle(OptionOrder.begin(), OptionOrder.end(), random_);
+    shuffle(OptionOrder, random_);
     const Kind kind = q ? q->kind : Kind::Single;
     std::vector<std::string> items;
     for (size_t i = 0; i < OptionOrder.size(); ++i)
@@ -421,7 +427,7 @@ void TFormSelbsttest::showLink(const std::string& className) {
     LinkAnsehen.setVisible(!className.empty());
     if (!className.empty())
         LinkAnsehen.setTop(std::max(LabelErklaerung.top() + LabelErklaerung.height() + scale_.Y(6),
-                                    scale_.Y(kAnswerTop + kAnswerHeight + 60)));
+                                    scale_.Y(kAnswerTop + kAnswerHeight + 56)));
     LabelErgebnis.setTop(Finished && !missedShown_.empty() ? scale_.Y(kAnswerTop - 20) : scale_.Y(kAnswerTop + kAnswerHeight + 6));
     if (Finished && !missedShown_.empty()) {
         LabelErklaerung.setTop(ListBoxFalsch.top() + ListBoxFalsch.height() + scale_.Y(8));
@@ -432,7 +438,10 @@ void TFormSelbsttest::showLink(const std::string& className) {
 }
 
 void TFormSelbsttest::layoutPicture() {
-    PaintBoxBild.setBounds(scale_.X(kMargin), scale_.Y(kAnswerTop), scale_.X(kInnerWidth), scale_.Y(kAnswerHeight));
+    // Picture questions leave room for the choice beside the pictures.
+    const bool choice = !Order.empty() && question().kind == Kind::Picture;
+    const double width = choice ? kPictureChoiceLeft - kMargin - kThumbGap : kInnerWidth;
+    PaintBoxBild.setBounds(scale_.X(kMargin), scale_.Y(kAnswerTop), scale_.X(width), scale_.Y(kAnswerHeight));
 }
 
 ui::Rect TFormSelbsttest::pictureRect(int i) const {

@@ -138,11 +138,11 @@ await withSite(async (browser, url) => {
     report.check(+kept.test_rem_bestwert === percent, `the second session shows the REM test at ${kept.test_rem_bestwert} %`);
 
     // Without a platform: the page's own storage keeps the progress between visits.
-    await page.navigate(`${url}${launch}?clock=manual&test=lm`);
+    await page.navigate(`${url}${launch}?test=lm`);
     await page.eval('window.metallographie.ready');
     report.check(await page.eval('window.mgStudy.connected()') === false, 'no platform found when the page runs alone');
     await page.eval(`window.metallographie.script('press TFormSelbsttest ButtonPruefen\\npress TFormSelbsttest ButtonWeiter\\n'.repeat(${n + 2}))`);
-    await page.navigate(`${url}${launch}?clock=manual`);
+    await page.navigate(`${url}${launch}`);
     await page.eval('window.metallographie.ready');
     const alone = Object.fromEntries((await page.eval(`window.metallographie.script('values TFormFortschritt')`)).output.trim().split('\n').map((l) => l.split('\t')));
     report.check(alone.test_lm_bestwert === '0', `the page's storage kept the LM test (${alone.test_lm_bestwert})`);

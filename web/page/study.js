@@ -8,6 +8,11 @@
   // steps), then in the opener's chain.
   const MAX_PARENTS = 7;
   const SUSPEND_LIMIT = 4096;
+  // Scripted runs on the manual clock keep no progress in the page's storage (as the
+  // program without a display keeps none): every run starts alike.
+  const query = new URLSearchParams(location.search);
+  for (const [k, v] of new URLSearchParams(location.hash.replace(/^#/, ''))) query.set(k, v);
+  const keepsStorage = query.get('clock') !== 'manual';
 
   function findIn(win) {
     for (let i = 0; win && i <= MAX_PARENTS; ++i) {
@@ -106,7 +111,7 @@
       } else {
         api = null;
         try {
-          text = localStorage.getItem(STORAGE_KEY) || '';
+          text = keepsStorage ? localStorage.getItem(STORAGE_KEY) || '' : '';
         } catch (e) {
           text = ''; // storage refused (a file page in some browsers)
         }
@@ -118,7 +123,7 @@
     changed() {
       const text = read();
       // With a platform the progress is the platform's (a shared computer keeps none).
-      if (!api) {
+      if (!api && keepsStorage) {
         try {
           localStorage.setItem(STORAGE_KEY, text);
         } catch (e) {
