@@ -9,7 +9,7 @@ namespace app {
 
 namespace {
 const char* kUsage =
-    "Aufruf: metallographie [--screen BxH] [--open KLASSE] [--headless [--script DATEI]] [--export ORDNER]\n"
+    "Aufruf: metallographie [--screen BxH] [--open KLASSE] [--state ORDNER] [--headless [--script DATEI]] [--export ORDNER]\n"
     "  --screen BxH      Fenster wie auf einem Bildschirm dieser Größe anordnen (z. B. 1024x768)\n"
     "  --open KLASSE     nach dem Start das Fenster KLASSE öffnen, wie es ein Benutzer öffnet\n"
     "                    (z. B. TFormREMRaster; TFormGlossar:Begriff öffnet das Glossar bei dem Begriff)\n"

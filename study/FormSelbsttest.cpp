@@ -114,7 +114,6 @@ void TFormSelbsttest::PaintBoxBildPaint() {
     ui::Canvas& c = PaintBoxBild.canvas;
     const ui::Rect box = PaintBoxBild.clientRect();
     c.pen.width = 1;
-    c.pen.color = ui::clBlack;
     c.brush.setColor(ui::clBtnFace);
     c.pen.color = ui::clBtnFace;
     c.Rectangle(0, 0, box.right - box.left, box.bottom - box.top);
