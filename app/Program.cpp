@@ -26,9 +26,13 @@ void Program::start() {
     }
     connectGlossary(app_);
     connectStudy(app_, progress_, [this] {
-        if (!stateDir_.empty())
-            if (const std::string problem = study::saveProgress(stateDir_, progress_); !problem.empty())
+        // A folder that cannot be written is said once, not at every window opened.
+        if (!stateDir_.empty()) {
+            const std::string problem = study::saveProgress(stateDir_, progress_);
+            if (!problem.empty() && !saveFailed_)
                 std::cerr << "metallographie: der Fortschritt lässt sich nicht speichern: " << problem << "\n";
+            saveFailed_ = !problem.empty();
+        }
         if (ProgressChanged) ProgressChanged();
     });
     windows_.front()->Show();

@@ -51,6 +51,7 @@ private:
     std::vector<std::unique_ptr<ui::Form>> windows_;
     study::Progress progress_;
     std::string stateDir_;
+    bool saveFailed_ = false;
 };
 
 // Runs the program without a display (script or export); returns the exit status.
