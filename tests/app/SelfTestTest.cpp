@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -258,6 +259,25 @@ TEST_F(ProgressFile, RoundTripAndEveryDamagedFileSetAsideWithOneLine) {
     std::filesystem::create_directories(dir / study::kProgressFile);
     EXPECT_TRUE(study::loadProgress(dir.string(), message).empty());
     EXPECT_FALSE(message.empty());
+}
+
+TEST_F(ProgressFile, TheDesktopsFolderFollowsXdgStateHome) {
+    const auto keep = [](const char* name) {
+        const char* v = std::getenv(name);
+        return std::pair<bool, std::string>{v != nullptr, v ? v : ""};
+    };
+    const auto xdg = keep("XDG_STATE_HOME"), home = keep("HOME");
+    setenv("HOME", "/home/lernende", 1);
+    setenv("XDG_STATE_HOME", "/srv/zustand", 1);
+    EXPECT_EQ(study::defaultStateDirectory(), "/srv/zustand/metallographie");
+    setenv("XDG_STATE_HOME", "relativ", 1);  // XDG base directories are absolute paths only
+    EXPECT_EQ(study::defaultStateDirectory(), "/home/lernende/.local/state/metallographie");
+    unsetenv("XDG_STATE_HOME");
+    EXPECT_EQ(study::defaultStateDirectory(), "/home/lernende/.local/state/metallographie");
+    for (const auto& [name, value] : {std::pair{"XDG_STATE_HOME", xdg}, std::pair{"HOME", home}}) {
+        if (value.first) setenv(name, value.second.c_str(), 1);
+        else unsetenv(name);
+    }
 }
 
 TEST_F(ProgressFile, TheProgramKeepsItOnlyWhereItIsTold) {
