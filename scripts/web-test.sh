@@ -74,6 +74,7 @@ timeout 600 node tests/web/devices.mjs --native "$native" || failed+=(devices)
 echo "== browser: the package for learning platforms (SCORM 1.2)"
 runtime=build-web/npm/node_modules/scorm-again
 if [ ! -f "$runtime/dist/scorm12.js" ]; then
+  command -v npm >/dev/null || { echo "npm fehlt (für die SCORM-Laufzeit scorm-again)" >&2; exit 1; }
   mkdir -p build-web/npm
   npm install --no-audit --no-fund --prefix build-web/npm scorm-again@3 >/dev/null
 fi
