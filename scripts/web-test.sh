@@ -9,7 +9,7 @@
 # build-web/npm). Builds the browser version first (scripts/web.sh) when it is missing or
 # older than its sources, and the native program
 # (build/, as scripts/test.sh configures it) unless METALLO_NATIVE names one.
-#   web-test.sh            all seven
+#   web-test.sh            all eight
 #   web-test.sh --bench    also print the browser benchmarks (they never fail the run)
 set -euo pipefail
 cd "$(dirname "$0")/.."
