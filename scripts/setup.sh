@@ -21,6 +21,12 @@ case "${1:-}" in
   *) echo "Aufruf: setup.sh [--web|--desktop]" >&2; exit 2 ;;
 esac
 
+# The browser tests fetch one npm package (the learning platforms' SCORM runtime): Debian's
+# npm only where no npm is installed (a Node.js from elsewhere brings its own).
+if [ -z "${1:-}" ] && ! command -v npm >/dev/null; then
+  packages+=(npm)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
   case " ${missing[*]-} " in *" $p "*) continue ;; esac
