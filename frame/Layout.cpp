@@ -1,5 +1,6 @@
 #include "frame/Layout.h"
 
+#include "ui/Application.h"
 #include "ui/Form.h"
 
 namespace frame {
@@ -72,5 +73,14 @@ Placement place(Pattern p, int sw, int sh) {
 Placement photoPageBeside(int sw, int sh) { return Placement{sw - 810, div(sh - 600, 2), 800, 600, Scale::screen(sw, sh)}; }
 
 void apply(ui::Form& f, const Placement& p) { f.setBounds(p.left, p.top, p.width, p.height); }
+
+Scale placeCentred(ui::Form& f, double designWidth, double designHeight) {
+    const int sw = f.application().screenWidth(), sh = f.application().screenHeight();
+    const Scale s = place(Pattern::UpTo1024Inclusive, sw, sh).scale;
+    const int w = s.X(designWidth), h = s.Y(designHeight);
+    apply(f, Placement{centredLeft(sw, w), div(sh - h, 2), w, h, s});
+    f.font.height = s.Y(-11);
+    return s;
+}
 
 }  // namespace frame

@@ -66,5 +66,8 @@ Placement photoPageBeside(int screenWidth, int screenHeight);
 void apply(ui::Form& f, const Placement& p);
 // Left edge that centres a window of width w horizontally.
 inline int centredLeft(int screenWidth, int w) { return div(screenWidth - w, 2); }
+// A hands-on window of a fixed size in design units, centred on the screen at the scale of
+// screens up to 1024 wide; its font (11 points at 1024 x 768) grows with that scale.
+Scale placeCentred(ui::Form& f, double designWidth, double designHeight);
 
 }  // namespace frame

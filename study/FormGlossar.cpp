@@ -47,12 +47,7 @@ TFormGlossar::TFormGlossar(ui::Application& app)
 }
 
 void TFormGlossar::FormCreate() {
-    const int sw = application().screenWidth(), sh = application().screenHeight();
-    scale_ = frame::place(frame::Pattern::UpTo1024Inclusive, sw, sh).scale;
-    const int w = scale_.X(kWidth), h = scale_.Y(kHeight);
-    frame::apply(*this, frame::Placement{frame::centredLeft(sw, w), frame::div(sh - h, 2), w, h, scale_});
-    // The window font grows with the layout (it is realised at its raster sizes).
-    font.height = scale_.Y(-11);
+    scale_ = frame::placeCentred(*this, kWidth, kHeight);
     ui::Font title = font;
     title.height = scale_.Y(-16);
     title.bold = true;

@@ -67,11 +67,7 @@ TFormSelbsttest::TFormSelbsttest(ui::Application& app)
 }
 
 void TFormSelbsttest::FormCreate() {
-    const int sw = application().screenWidth(), sh = application().screenHeight();
-    scale_ = frame::place(frame::Pattern::UpTo1024Inclusive, sw, sh).scale;
-    const int w = scale_.X(kWidth), h = scale_.Y(kHeight);
-    frame::apply(*this, frame::Placement{frame::centredLeft(sw, w), frame::div(sh - h, 2), w, h, scale_});
-    font.height = scale_.Y(-11);
+    scale_ = frame::placeCentred(*this, kWidth, kHeight);
     ui::Font heading = font;
     heading.bold = true;
     LabelKopf.setFont(heading);

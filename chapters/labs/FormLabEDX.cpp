@@ -119,11 +119,7 @@ TFormLabEDX::TFormLabEDX(ui::Application& app)
 }
 
 void TFormLabEDX::FormCreate() {
-    const int sw = application().screenWidth(), sh = application().screenHeight();
-    scale_ = frame::place(frame::Pattern::UpTo1024Inclusive, sw, sh).scale;
-    const int w = scale_.X(kWidth), h = scale_.Y(kHeight);
-    frame::apply(*this, frame::Placement{frame::centredLeft(sw, w), frame::div(sh - h, 2), w, h, scale_});
-    font.height = scale_.Y(-11);
+    scale_ = frame::placeCentred(*this, kWidth, kHeight);
     PaintBoxSpektrum.font = font;
     PaintBoxPSE.font = font;
 

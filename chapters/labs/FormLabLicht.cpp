@@ -120,11 +120,7 @@ TFormLabLicht::TFormLabLicht(ui::Application& app)
 }
 
 void TFormLabLicht::FormCreate() {
-    const int sw = application().screenWidth(), sh = application().screenHeight();
-    scale_ = frame::place(frame::Pattern::UpTo1024Inclusive, sw, sh).scale;
-    const int w = scale_.X(kWidth), h = scale_.Y(kHeight);
-    frame::apply(*this, frame::Placement{frame::centredLeft(sw, w), frame::div(sh - h, 2), w, h, scale_});
-    font.height = scale_.Y(-11);
+    scale_ = frame::placeCentred(*this, kWidth, kHeight);
 
     PaintBoxFeld.setBounds(scale_.X(kFieldLeft), scale_.Y(kFieldTop), scale_.X(kFieldWidth), scale_.Y(kFieldHeight));
     struct Row {

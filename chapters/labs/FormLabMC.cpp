@@ -72,11 +72,7 @@ TFormLabMC::TFormLabMC(ui::Application& app)
 }
 
 void TFormLabMC::FormCreate() {
-    const int sw = application().screenWidth(), sh = application().screenHeight();
-    scale_ = frame::place(frame::Pattern::UpTo1024Inclusive, sw, sh).scale;
-    const int w = scale_.X(kWidth), h = scale_.Y(kHeight);
-    frame::apply(*this, frame::Placement{frame::centredLeft(sw, w), frame::div(sh - h, 2), w, h, scale_});
-    font.height = scale_.Y(-11);
+    scale_ = frame::placeCentred(*this, kWidth, kHeight);
     PaintBoxBahnen.font = font;
     PaintBoxTiefe.font = font;
     PaintBoxEnergie.font = font;
