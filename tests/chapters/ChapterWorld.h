@@ -158,6 +158,7 @@ public:
             const std::string cls = e.className;
             if (cls == "TFormHaupt" || cls == "TFormMetallo" || cls == "TFormInfo" || cls == "TFormGlossar") continue;
             if (cls.rfind("TFormLab", 0) == 0) continue;  // the hands-on windows of the labs
+            if (cls == "TFormSelbsttest" || cls == "TFormFortschritt") continue;
             if (only.size() && std::find(only.begin(), only.end(), cls) == only.end()) continue;
             forms.push_back(e.make(app));
             app.create(*forms.back());
