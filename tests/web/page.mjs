@@ -4,7 +4,7 @@
 // keyboard (F10, a letter in a pop-up).
 //
 //   node tests/web/page.mjs [--native build/desktop/metallographie]   (its build's icons)
-import { existsSync, readFileSync } from 'node:fs';
+import { existsSync, readFileSync, statSync } from 'node:fs';
 import { request } from 'node:http';
 import { dirname, join } from 'node:path';
 import { pathToFileURL } from 'node:url';
@@ -203,6 +203,8 @@ await withSite(async (browser, siteUrl) => {
         await single.setViewport(800, 600);
         await new Program(single).open(`${pathToFileURL(SINGLE_FILE).href}#screen=800x600`);
         checkHead(await head(single), 'metallographie.html');
+        const size = statSync(SINGLE_FILE).size;
+        expect(size <= 3_500_000, `the single file has ${size} bytes, more than 3.5 MB`);
         const shown = await single.eval(`!!document.querySelector('section.mg-window[data-form="TFormHaupt"]:not([hidden])')`);
         expect(shown, 'the single file shows no title window');
         expect(!watched.seen.failed.length, `failed requests: ${watched.seen.failed.join(' | ')}`);

@@ -890,15 +890,46 @@
     onRuntimeInitialized: start,
   };
 
-  // The single file carries the program's .wasm gzip-compressed in base64 (#mg-wasm), as
+  // Ascii85 as the single file carries it: "v" stands for "<" (the page holds none), "z"
+  // for four zero bytes; a last group of k characters gives k - 1 bytes.
+  function unpack85(text) {
+    let zeros = 0;
+    for (let i = 0; i < text.length; ++i) if (text.charCodeAt(i) === 122) ++zeros;
+    const out = new Uint8Array(zeros * 4 + Math.ceil((text.length - zeros) / 5) * 4);
+    let n = 0, value = 0, count = 0;
+    for (let i = 0; i < text.length; ++i) {
+      let c = text.charCodeAt(i);
+      if (c === 122 && count === 0) {
+        n += 4;
+        continue;
+      }
+      if (c === 118) c = 60;
+      if (c < 33 || c > 117) continue;
+      value = value * 85 + (c - 33);
+      if (++count === 5) {
+        out[n++] = value >>> 24;
+        out[n++] = (value >>> 16) & 255;
+        out[n++] = (value >>> 8) & 255;
+        out[n++] = value & 255;
+        value = 0;
+        count = 0;
+      }
+    }
+    if (count > 0) {
+      const kept = count - 1;
+      for (let k = count; k < 5; ++k) value = value * 85 + 84;
+      for (let k = 0; k < kept; ++k) out[n++] = (value >>> (24 - 8 * k)) & 255;
+    }
+    return out.subarray(0, n);
+  }
+
+  // The single file carries the program's .wasm gzip-compressed in Ascii85 (#mg-wasm), as
   // nothing can be fetched from a file: the browser unpacks it before it starts.
   const packed = document.getElementById('mg-wasm');
   if (packed) {
     Module.instantiateWasm = (imports, receive) => {
-      const text = atob(packed.textContent.trim());
+      const bytes = unpack85(packed.textContent.trim());
       packed.remove();
-      const bytes = new Uint8Array(text.length);
-      for (let i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i);
       const unpacked = typeof DecompressionStream === 'function'
         ? new Response(new Blob([bytes]).stream().pipeThrough(new DecompressionStream('gzip'))).arrayBuffer()
         : Promise.reject(new Error('DecompressionStream fehlt'));
