@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/StudyLinks.h"
 #include "app/WindowList.h"
 #include "chapters/Chapters.h"
 #include "frame/PicturePage.h"
@@ -154,11 +155,12 @@ public:
         : app(screenWidth, screenHeight) {
         main.setBounds(0, 0, screenWidth, screenHeight);
         app.create(main);
+        // The topic windows only: not the title, overview and information windows, nor the
+        // glossary, the hands-on windows and the self-tests that follow them.
+        const std::vector<std::string> topics = app::topicWindows();
         for (const app::WindowEntry& e : app::windowList()) {
             const std::string cls = e.className;
-            if (cls == "TFormHaupt" || cls == "TFormMetallo" || cls == "TFormInfo" || cls == "TFormGlossar") continue;
-            if (cls.rfind("TFormLab", 0) == 0) continue;  // the hands-on windows of the labs
-            if (cls == "TFormSelbsttest" || cls == "TFormFortschritt") continue;
+            if (std::find(topics.begin(), topics.end(), cls) == topics.end()) continue;
             if (only.size() && std::find(only.begin(), only.end(), cls) == only.end()) continue;
             forms.push_back(e.make(app));
             app.create(*forms.back());
