@@ -28,6 +28,11 @@ public:
 
 private:
     const std::vector<uint32_t>& tile(int64_t tx, int64_t ty);
+    // The tiles of the range not yet held, rendered side by side on the machine's cores.
+    void renderMissing(int64_t tx0, int64_t ty0, int64_t tx1, int64_t ty1);
+    std::vector<uint32_t> renderTile(int64_t tx, int64_t ty) const;
+    // Forgets tiles far from the last one asked for until `count` more fit.
+    void makeRoom(size_t count);
     const Specimen* specimen_ = nullptr;
     Viewing viewing_;
     size_t capacity_;

@@ -84,133 +84,100 @@ GrainPlane::Hit GrainPlane::locateAmong(const GrainSeed* first, int64_t stride, 
     return Hit{s, *seeds[across], std::sqrt(best)};
 }
 
-void GrainPlane::candidates(const GrainBlock& block, double x0, double y0, double x1, double y1, double reach,
-                            std::vector<const GrainSeed*>& out) const {
-    out.clear();
-    const int64_t i0 = static_cast<int64_t>(std::floor(x0 / cellUm_)) - 2, i1 = static_cast<int64_t>(std::floor(x1 / cellUm_)) + 2;
-    const int64_t j0 = static_cast<int64_t>(std::floor(y0 / cellUm_)) - 2, j1 = static_cast<int64_t>(std::floor(y1 / cellUm_)) + 2;
-    const GrainSeed* near[64];
-    size_t n = 0;
+void GrainPlane::Patch::build(const GrainPlane& plane, const GrainBlock& block, double x0, double y0, double x1, double y1,
+                              double reach) {
+    x0_ = x0, y0_ = y0;
+    near_.clear(), owners_.clear(), ownerIndex_.clear(), firstBorder_.clear(), borders_.clear(), power0_.clear();
+    const double c = plane.cellUm();
+    const int64_t i0 = static_cast<int64_t>(std::floor(x0 / c)) - 2, i1 = static_cast<int64_t>(std::floor(x1 / c)) + 2;
+    const int64_t j0 = static_cast<int64_t>(std::floor(y0 / c)) - 2, j1 = static_cast<int64_t>(std::floor(y1 / c)) + 2;
     // The owner's power distance is below the smallest of the seeds' largest ones.
     double upper = std::numeric_limits<double>::infinity();
-    for (int64_t j = j0; j <= j1; ++j)
-        for (int64_t i = i0; i <= i1; ++i) {
-            const GrainSeed* q = block.find(i, j);
-            if (!q) continue;
-            if (n == std::size(near)) {
-                // A rectangle of very many cells: let every pixel search them all.
-                out.clear();
-                for (int64_t jj = j0; jj <= j1; ++jj)
-                    for (int64_t ii = i0; ii <= i1; ++ii)
-                        if (const GrainSeed* all = block.find(ii, jj)) out.push_back(all);
-                return;
-            }
-            near[n++] = q;
-            const double fx = std::max(q->xUm - x0, x1 - q->xUm), fy = std::max(q->yUm - y0, y1 - q->yUm);
-            upper = std::min(upper, fx * fx + fy * fy - q->weightUm2);
+    for (int64_t j = j0; j <= j1; ++j) {
+        const GrainSeed* row = block.find(i0, j);
+        if (!row || !block.find(i1, j)) {  // a rectangle beyond the block: only the cells it holds
+            for (int64_t i = i0; i <= i1; ++i)
+                if (const GrainSeed* q = block.find(i, j)) near_.push_back(q);
+            continue;
         }
-    // Seeds that may own a point of the rectangle.
-    bool owner[64] = {};
-    size_t owners[64];
-    size_t ownerCount = 0;
-    for (size_t k = 0; k < n; ++k) {
-        const GrainSeed* q = near[k];
-        const double nx = std::max({0.0, x0 - q->xUm, q->xUm - x1}), ny = std::max({0.0, y0 - q->yUm, q->yUm - y1});
-        owner[k] = nx * nx + ny * ny - q->weightUm2 <= upper;
-        if (owner[k]) out.push_back(q), owners[ownerCount++] = k;
+        for (int64_t i = i0; i <= i1; ++i) near_.push_back(row + (i - i0));
+    }
+    for (const GrainSeed* q : near_) {
+        const double fx = std::max(q->xUm - x0, x1 - q->xUm), fy = std::max(q->yUm - y0, y1 - q->yUm);
+        upper = std::min(upper, fx * fx + fy * fy - q->weightUm2);
+    }
+    for (size_t k = 0; k < near_.size(); ++k) {
+        const GrainSeed* q = near_[k];
+        const double nx = std::max(0.0, std::max(x0 - q->xUm, q->xUm - x1));
+        const double ny = std::max(0.0, std::max(y0 - q->yUm, q->yUm - y1));
+        if (nx * nx + ny * ny - q->weightUm2 <= upper) owners_.push_back(q), ownerIndex_.push_back(k);
+    }
+    // A seed that another one beats at all four corners beats it everywhere in between
+    // (their difference is linear): it owns nothing here.
+    if (owners_.size() > 1) {
+        corners_.resize(4 * owners_.size());
+        for (size_t o = 0; o < owners_.size(); ++o) {
+            const GrainSeed& q = *owners_[o];
+            corners_[4 * o] = powerDistance(q, x0, y0), corners_[4 * o + 1] = powerDistance(q, x1, y0);
+            corners_[4 * o + 2] = powerDistance(q, x0, y1), corners_[4 * o + 3] = powerDistance(q, x1, y1);
+        }
+        size_t kept = 0;
+        for (size_t o = 0; o < owners_.size(); ++o) {
+            bool beaten = false;
+            for (size_t k = 0; k < owners_.size() && !beaten; ++k)
+                beaten = k != o && corners_[4 * k] < corners_[4 * o] && corners_[4 * k + 1] < corners_[4 * o + 1] &&
+                         corners_[4 * k + 2] < corners_[4 * o + 2] && corners_[4 * k + 3] < corners_[4 * o + 3];
+            if (!beaten) owners_[kept] = owners_[o], ownerIndex_[kept++] = ownerIndex_[o];
+        }
+        owners_.resize(kept), ownerIndex_.resize(kept);
     }
     if (reach < 0) return;
-    // And the seeds whose border with an owner passes within the reach of the rectangle:
-    // pw_q - pw_s is linear, so its range over the rectangle lies at the corners.
-    double corner[64][4];
-    for (size_t k = 0; k < n; ++k) {
-        corner[k][0] = powerDistance(*near[k], x0, y0);
-        corner[k][1] = powerDistance(*near[k], x1, y0);
-        corner[k][2] = powerDistance(*near[k], x0, y1);
-        corner[k][3] = powerDistance(*near[k], x1, y1);
-    }
-    for (size_t k = 0; k < n; ++k) {
-        if (owner[k]) continue;
-        for (size_t o = 0; o < ownerCount; ++o) {
-            const size_t s = owners[o];
-            double lo = std::numeric_limits<double>::infinity(), hi = -lo;
-            for (int c = 0; c < 4; ++c) {
-                const double f = corner[k][c] - corner[s][c];
-                lo = std::min(lo, f), hi = std::max(hi, f);
-            }
-            // The border lies (pw_q - pw_s) / (2 |q - s|) away.
-            const double dx = near[k]->xUm - near[s]->xUm, dy = near[k]->yUm - near[s]->yUm;
-            const double limit2 = reach * reach * 4 * (dx * dx + dy * dy);
-            if ((lo <= 0 && hi >= 0) || std::min(lo * lo, hi * hi) <= limit2) {
-                out.push_back(near[k]);
-                break;
-            }
+    for (const GrainSeed* q : near_) power0_.push_back(powerDistance(*q, x0, y0));
+    // pw_q - pw_s is linear, and so is the distance from their border,
+    // (pw_q - pw_s) / (2 |q - s|): its least value over the rectangle lies at a corner.
+    const double w = x1 - x0, h = y1 - y0, reach2 = 4 * reach * reach;
+    for (size_t o = 0; o < owners_.size(); ++o) {
+        const GrainSeed* s = owners_[o];
+        const double ps = power0_[ownerIndex_[o]];
+        firstBorder_.push_back(borders_.size());
+        for (size_t k = 0; k < near_.size(); ++k) {
+            const GrainSeed* q = near_[k];
+            if (q == s) continue;
+            // Compared as squares first: most seeds lie far beyond the reach.
+            const double ax = s->xUm - q->xUm, ay = s->yUm - q->yUm;
+            const double gap0 = power0_[k] - ps;
+            const double least = gap0 + 2 * (std::min(0.0, ax * w) + std::min(0.0, ay * h));
+            const double apart2 = ax * ax + ay * ay;
+            if (least > 0 && least * least > reach2 * apart2) continue;
+            const double apart = std::sqrt(apart2);
+            borders_.push_back(Border{gap0 / (2 * apart), ax / apart, ay / apart, q});
         }
     }
+    firstBorder_.push_back(borders_.size());
 }
 
-GrainPlane::Hit GrainPlane::locateAmong(const GrainSeed* const* seeds, size_t count, double x, double y) {
-    constexpr size_t kKept = 64;  // power distances kept for the border search
-    double pw[kKept];
+size_t GrainPlane::Patch::ownerAt(double x, double y) const {
     size_t owner = 0;
-    double best = std::numeric_limits<double>::infinity();
-    for (size_t k = 0; k < count; ++k) {
-        const double d = powerDistance(*seeds[k], x, y);
-        if (k < kKept) pw[k] = d;
-        if (d < best) best = d, owner = k;
+    if (owners_.size() > 1) {
+        double best = std::numeric_limits<double>::infinity();
+        for (size_t k = 0; k < owners_.size(); ++k)
+            if (const double d = powerDistance(*owners_[k], x, y); d < best) best = d, owner = k;
     }
-    const GrainSeed& s = *seeds[owner];
+    return owner;
+}
+
+GrainPlane::Patch::Hit GrainPlane::Patch::locate(double x, double y) const {
+    const size_t owner = ownerAt(x, y);
+    const GrainSeed* s = owners_[owner];
+    if (firstBorder_.empty()) return Hit{s, s, std::numeric_limits<double>::infinity()};
+    const double u = x - x0_, v = y - y0_;
     double border = std::numeric_limits<double>::infinity();
-    size_t across = owner;
-    for (size_t k = 0; k < count; ++k) {
-        if (k == owner) continue;
-        const double gap = (k < kKept ? pw[k] : powerDistance(*seeds[k], x, y)) - best;
-        const double dx = seeds[k]->xUm - s.xUm, dy = seeds[k]->yUm - s.yUm;
-        const double d2 = gap * gap / (4 * (dx * dx + dy * dy));
-        if (d2 < border) border = d2, across = k;
+    const GrainSeed* across = s;
+    for (size_t k = firstBorder_[owner]; k < firstBorder_[owner + 1]; ++k) {
+        const Border& b = borders_[k];
+        if (const double d = b.d0 + b.du * u + b.dv * v; d < border) border = d, across = b.across;
     }
-    return Hit{s, *seeds[across], std::sqrt(border)};
-}
-
-void GrainPlane::Candidates::assign(const std::vector<const GrainSeed*>& seeds) {
-    const size_t n = seeds.size();
-    seeds_ = seeds;
-    x_.resize(n);
-    y_.resize(n);
-    w_.resize(n);
-    for (size_t k = 0; k < n; ++k) x_[k] = seeds[k]->xUm, y_[k] = seeds[k]->yUm, w_[k] = seeds[k]->weightUm2;
-    // 4 |q - s|^2 for every pair: the border distances then need no division per pixel.
-    apart_.resize(n * n);
-    for (size_t a = 0; a < n; ++a)
-        for (size_t b = 0; b < n; ++b) {
-            const double dx = x_[a] - x_[b], dy = y_[a] - y_[b];
-            apart_[a * n + b] = 4 * (dx * dx + dy * dy);
-        }
-}
-
-GrainPlane::Hit GrainPlane::Candidates::locate(double x, double y) const {
-    const size_t n = seeds_.size();
-    constexpr size_t kKept = 64;
-    if (n > kKept) return locateAmong(seeds_.data(), n, x, y);
-    double pw[kKept];
-    for (size_t k = 0; k < n; ++k) {
-        const double dx = x - x_[k], dy = y - y_[k];
-        pw[k] = dx * dx + dy * dy - w_[k];
-    }
-    size_t owner = 0;
-    for (size_t k = 1; k < n; ++k)
-        if (pw[k] < pw[owner]) owner = k;
-    // The nearest border: the smallest gap^2 / (4 |q - s|^2), compared as fractions.
-    const double best = pw[owner];
-    const double* apart = &apart_[owner * n];
-    double num = 1, den = 0;  // infinity
-    size_t across = owner;
-    for (size_t k = 0; k < n; ++k) {
-        if (k == owner) continue;
-        const double gap = pw[k] - best, g2 = gap * gap;
-        if (g2 * den < num * apart[k]) num = g2, den = apart[k], across = k;
-    }
-    return Hit{*seeds_[owner], *seeds_[across], den > 0 ? std::sqrt(num / den) : std::numeric_limits<double>::infinity()};
+    return Hit{s, across, std::max(0.0, border)};
 }
 
 std::vector<double> GrainPlane::crossings(double x0, double y0, double x1, double y1) const {
@@ -250,12 +217,13 @@ std::vector<double> GrainPlane::crossings(double x0, double y0, double x1, doubl
     return out;
 }
 
-GrainBlock::GrainBlock(const GrainPlane& plane, double x0, double y0, double x1, double y1) {
+void GrainBlock::assign(const GrainPlane& plane, double x0, double y0, double x1, double y1) {
     const double c = plane.cellUm();
     i0_ = static_cast<int64_t>(std::floor(x0 / c)) - 2;
     j0_ = static_cast<int64_t>(std::floor(y0 / c)) - 2;
     ni_ = static_cast<int64_t>(std::floor(x1 / c)) + 3 - i0_;
     nj_ = static_cast<int64_t>(std::floor(y1 / c)) + 3 - j0_;
+    seeds_.clear();
     seeds_.reserve(static_cast<size_t>(ni_ * nj_));
     for (int64_t j = 0; j < nj_; ++j)
         for (int64_t i = 0; i < ni_; ++i) seeds_.push_back(plane.seedAt(i0_ + i, j0_ + j));

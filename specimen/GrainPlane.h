@@ -38,22 +38,40 @@ public:
     // The block, if given and covering the point's cells, saves hashing the seeds again.
     Hit locate(double xUm, double yUm, const GrainBlock* block = nullptr) const;
 
-    // The seeds that may own a point of the rectangle or lie across a border less than
-    // reachUm from one: a short list for the pixels of a small rectangle to search.
-    void candidates(const GrainBlock& block, double x0Um, double y0Um, double x1Um, double y1Um, double reachUm,
-                    std::vector<const GrainSeed*>& out) const;
-    // The grain among such candidates (a border farther than the reach may be missed).
-    static Hit locateAmong(const GrainSeed* const* seeds, size_t count, double xUm, double yUm);
-
-    // Candidates laid out for many lookups: the coordinates side by side.
-    class Candidates {
+    // The grains of a small rectangle, ready for its many pixels: the seeds that may own a
+    // point of it and, for each of them, the borders that pass within reachUm of it as lines,
+    // so a pixel's grain and border distance cost a few multiply-adds. A border farther than
+    // the reach is not reported (the distance is then infinite); a negative reach asks for
+    // the grain alone.
+    class Patch {
     public:
-        void assign(const std::vector<const GrainSeed*>& seeds);
+        void build(const GrainPlane& plane, const GrainBlock& block, double x0Um, double y0Um, double x1Um, double y1Um,
+                   double reachUm);
+        // One grain owns the whole rectangle and no border comes within the reach.
+        bool uniform() const { return owners_.size() == 1 && borders_.empty(); }
+        struct Hit {
+            const GrainSeed* grain;      // the grain the point lies in
+            const GrainSeed* neighbour;  // the grain across the nearest border (the grain itself if none is near)
+            double borderUm;             // distance to that border
+        };
         Hit locate(double xUm, double yUm) const;
+        // The grain alone.
+        const GrainSeed& owner(double xUm, double yUm) const { return *owners_[ownerAt(xUm, yUm)]; }
 
     private:
-        std::vector<const GrainSeed*> seeds_;
-        std::vector<double> x_, y_, w_, apart_;
+        // Signed distance from the owner's border with `across`: d0 + du (x - x0) + dv (y - y0).
+        struct Border {
+            double d0, du, dv;
+            const GrainSeed* across;
+        };
+        size_t ownerAt(double xUm, double yUm) const;
+        double x0_ = 0, y0_ = 0;
+        std::vector<const GrainSeed*> near_, owners_;
+        std::vector<size_t> ownerIndex_;  // where each owner stands in near_
+        std::vector<double> power0_;      // the near seeds' power distances at (x0, y0)
+        std::vector<double> corners_;     // the owners' power distances at the four corners
+        std::vector<size_t> firstBorder_;  // owner k's borders: [firstBorder_[k], firstBorder_[k + 1])
+        std::vector<Border> borders_;
     };
 
     // Distances from the start (µm, ascending) at which the segment crosses a grain border:
@@ -71,7 +89,9 @@ private:
 // The seeds of the cells around a rectangle, hashed once for the many lookups of a tile.
 class GrainBlock {
 public:
-    GrainBlock(const GrainPlane& plane, double x0Um, double y0Um, double x1Um, double y1Um);
+    GrainBlock() = default;
+    GrainBlock(const GrainPlane& plane, double x0Um, double y0Um, double x1Um, double y1Um) { assign(plane, x0Um, y0Um, x1Um, y1Um); }
+    void assign(const GrainPlane& plane, double x0Um, double y0Um, double x1Um, double y1Um);
     // The seed of cell (i, j), or null when the block does not hold it.
     const GrainSeed* find(int64_t i, int64_t j) const {
         if (i < i0_ || j < j0_ || i >= i0_ + ni_ || j >= j0_ + nj_) return nullptr;

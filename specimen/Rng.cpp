@@ -9,21 +9,6 @@ uint64_t splitmix64(uint64_t& state) {
   return mix64(state);
 }
 
-uint64_t mix64(uint64_t z) {
-  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-  return z ^ (z >> 31);
-}
-
-uint64_t hash3(uint64_t seed, int64_t a, int64_t b) {
-  uint64_t h = mix64(seed ^ 0x2545F4914F6CDD1Dull);
-  h = mix64(h ^ static_cast<uint64_t>(a) * 0x9E3779B97F4A7C15ull);
-  h = mix64(h ^ static_cast<uint64_t>(b) * 0xC2B2AE3D27D4EB4Full);
-  return h;
-}
-
-double to_unit(uint64_t bits) { return static_cast<double>(bits >> 11) * 0x1.0p-53; }
-
 static inline uint64_t rotl(uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
 
 Rng::Rng(uint64_t seed) {

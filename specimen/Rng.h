@@ -13,14 +13,24 @@ namespace specimen {
 // SplitMix64 step: advances the state and returns a well-mixed 64-bit value.
 uint64_t splitmix64(uint64_t& state);
 
-// Stateless 64-bit mix of one value (a SplitMix64 finaliser).
-uint64_t mix64(uint64_t x);
+// Stateless 64-bit mix of one value (a SplitMix64 finaliser). Inline: the microscope's
+// fields call it for many pixels.
+inline uint64_t mix64(uint64_t z) {
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+  return z ^ (z >> 31);
+}
 
 // Hash of integer lattice coordinates and a seed, for noise and per-item picks.
-uint64_t hash3(uint64_t seed, int64_t a, int64_t b);
+inline uint64_t hash3(uint64_t seed, int64_t a, int64_t b) {
+  uint64_t h = mix64(seed ^ 0x2545F4914F6CDD1Dull);
+  h = mix64(h ^ static_cast<uint64_t>(a) * 0x9E3779B97F4A7C15ull);
+  h = mix64(h ^ static_cast<uint64_t>(b) * 0xC2B2AE3D27D4EB4Full);
+  return h;
+}
 
 // Uniform double in [0, 1) from the top 53 bits of a 64-bit value.
-double to_unit(uint64_t bits);
+inline double to_unit(uint64_t bits) { return static_cast<double>(bits >> 11) * 0x1.0p-53; }
 
 // xoshiro256** generator seeded through SplitMix64.
 class Rng {

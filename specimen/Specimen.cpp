@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <unordered_map>
 #include <utility>
 
 #include "specimen/Noise.h"
 #include "specimen/Optics.h"
+#include "specimen/Parallel.h"
 #include "specimen/Rng.h"
 #include "specimen/Stereology.h"
 
@@ -45,7 +45,12 @@ double lerp(double a, double b, double t) { return a + (b - a) * t; }
 double unit(uint64_t key, int k) { return to_unit(mix64(key + 0x632BE59BD9B4E019ull * static_cast<uint64_t>(k + 1))); }
 
 // Share of a blurred edge's bright side at signed distance sd (negative inside).
-double insideShare(double sdUm, double sigmaUm) { return 1.0 - smoothstep(-2.2 * sigmaUm, 2.2 * sigmaUm, sdUm); }
+double insideShare(double sdUm, double sigmaUm) {
+    const double edge = 2.2 * sigmaUm;
+    if (sdUm >= edge) return 0.0;  // most pixels lie well away from an edge: no division for them
+    if (sdUm <= -edge) return 1.0;
+    return 1.0 - smoothstep(-edge, edge, sdUm);
+}
 
 // A Gaussian groove of half-width w and depth a, blurred by sigma: wider and shallower.
 double grooveProfile(double dUm, double halfWidthUm, double depth, double sigmaUm) {
@@ -60,7 +65,7 @@ double grooveProfile(double dUm, double halfWidthUm, double depth, double sigmaU
 
 // A smooth wave of period 1 between -1 and 1 (a cheap cosine: smooth steps up and down).
 double periodicWave(double phase) {
-    const double g = std::abs(2 * (phase - std::floor(phase)) - 1);
+    const double g = std::abs(2 * (phase - static_cast<double>(floorToInt(phase))) - 1);
     return 2 * g * g * (3 - 2 * g) - 1;
 }
 
@@ -201,6 +206,30 @@ Specimen::Colony Specimen::colonyOf(uint64_t key) const {
 }
 
 namespace {
+// Whether a point of the rectangle may lie less than reachUm outside a flake or an inclusion:
+// they lie in a box along their own axis, and a box that the rectangle's projection on
+// either of its axes misses is not reached.
+bool mayReach(const Specimen::Particle& p, double x0, double y0, double x1, double y1, double reachUm) {
+    double alongUm, acrossUm;
+    switch (p.kind) {
+    case Specimen::Particle::Flake:
+        alongUm = p.halfLengthUm + reachUm;
+        acrossUm = p.halfWidthUm + reachUm + std::abs(p.bendPerUm) * alongUm * alongUm;
+        break;
+    case Specimen::Particle::Inclusion:  // (|(u / a, v / b)| - 1) b <= r
+        alongUm = p.halfLengthUm * (1 + reachUm / p.halfWidthUm);
+        acrossUm = p.halfWidthUm + reachUm;
+        break;
+    default:
+        return true;
+    }
+    const double hx = 0.5 * (x1 - x0), hy = 0.5 * (y1 - y0);
+    const double dx = x0 + hx - p.xUm, dy = y0 + hy - p.yUm;
+    const double c = std::abs(p.cosA), s = std::abs(p.sinA);
+    return std::abs(dx * p.cosA + dy * p.sinA) <= alongUm + hx * c + hy * s &&
+           std::abs(-dx * p.sinA + dy * p.cosA) <= acrossUm + hx * s + hy * c;
+}
+
 double signedDistance(const Specimen::Particle& p, double x, double y) {
     const double dx = x - p.xUm, dy = y - p.yUm;
     switch (p.kind) {
@@ -329,18 +358,16 @@ struct FieldPainter {
     double overEtch;    // 0 .. kOverEtchLimit
     double lamellaContrast = 0, needleContrast = 0;
     mutable double colonyContrast = 0;
-    GrainBlock grains;
-    GrainBlock colonies;
+    GrainBlock grains, colonies;
     std::vector<Specimen::Particle> particles;
     std::vector<Scratch> scratches;
     // Bending of the lamellae, on a lattice every kLatticePx pixels.
     static constexpr int kLatticePx = 8;
     int latticeW = 0;
     std::vector<double> bend;
-    double x0, y0;
-    // The seeds the pixels of the current small square search.
-    std::vector<const GrainSeed*> grainCandidates, colonyCandidates;
-    GrainPlane::Candidates grainSearch, colonySearch;
+    double x0 = 0, y0 = 0;
+    // The grains and colonies of the current small square, ready for its pixels.
+    GrainPlane::Patch grainPatch, colonyPatch;
     bool needColonies = false;
     double grainReach = 0;
     mutable uint64_t lastPacket = 0, lastColony = 0, lastTone[2] = {0, 0};
@@ -348,45 +375,64 @@ struct FieldPainter {
     mutable double tone[2] = {0, 0};
     mutable bool pearliteGrain[2] = {false, false};
     mutable double packetNx = 1, packetNy = 0;
-    mutable std::unordered_map<uint64_t, std::pair<double, double>> packetDirections;
+    // The needle directions of the packets seen lately, by their key.
+    struct PacketDirection {
+        uint64_t key = 0;
+        double nx = 1, ny = 0;
+    };
+    static constexpr size_t kPacketSlots = 256;
+    mutable std::vector<PacketDirection> packetDirections = std::vector<PacketDirection>(kPacketSlots);
 
-    // A square of pixels whose corners lie in one grain lies wholly in it (grains are convex);
-    // if the corners are also farther from every border than anything can reach, no pixel of
-    // it needs a search.
+    // A square that lies in one grain and farther than anything can reach from its borders
+    // needs no search for its pixels.
     bool grainInterior = false, colonyInterior = false;
-    GrainPlane::Hit interiorGrain, interiorColony;
+    GrainPlane::Patch::Hit interiorGrain{};
+    const GrainSeed* interiorColony = nullptr;
     std::vector<const Specimen::Particle*> nearParticles;
     std::vector<Scratch> nearScratches;
 
-    static bool oneOwner(const std::vector<const GrainSeed*>& c, double cx0, double cy0, double cx1, double cy1, double reach,
-                         GrainPlane::Hit& hit) {
-        hit = GrainPlane::locateAmong(c.data(), c.size(), cx0, cy0);
-        double border = hit.borderUm;
-        for (const auto& [x, y] : {std::pair{cx1, cy0}, std::pair{cx0, cy1}, std::pair{cx1, cy1}}) {
-            const GrainPlane::Hit h = GrainPlane::locateAmong(c.data(), c.size(), x, y);
-            if (h.grain.key != hit.grain.key) return false;
-            border = std::min(border, h.borderUm);
+    // Every pixel of the square prepared last looks the same: one grain, no border, particle,
+    // scratch, roughness or resolved structure reaches it.
+    bool flat(double sx0, double sy0, double sx1, double sy1) const {
+        if (!grainInterior || !nearParticles.empty() || !nearScratches.empty() || overEtch > 0) return false;
+        const bool unresolved = etch <= 0 || lamellaContrast <= 0;
+        switch (s.material_) {
+        case Material::CarbonSteel:
+            return unresolved || !s.isPearliteGrain(*interiorGrain.grain);
+        case Material::AusteniticSteel: {
+            const Twins& t = twinsOf(*interiorGrain.grain);
+            const double q00 = sx0 * t.nx + sy0 * t.ny, q11 = sx1 * t.nx + sy1 * t.ny;
+            const double q10 = sx1 * t.nx + sy0 * t.ny, q01 = sx0 * t.nx + sy1 * t.ny;
+            const double lo = std::min({q00, q11, q10, q01}), hi = std::max({q00, q11, q10, q01});
+            for (int k = 0; k < t.count; ++k) {
+                const double gap = t.offset[k] < lo ? lo - t.offset[k] : t.offset[k] > hi ? t.offset[k] - hi : 0.0;
+                if (gap - t.half[k] <= 3 * sigma + 1 + 1e-9) return false;
+            }
+            return true;
         }
-        if (border <= reach) return false;
-        hit.neighbour = hit.grain;
-        hit.borderUm = std::numeric_limits<double>::infinity();
-        return true;
+        case Material::QuenchedTempered:
+            return etch <= 0 || needleContrast <= 0;
+        case Material::LamellarCastIron:
+        case Material::NodularCastIron:
+            return unresolved;
+        }
+        return false;
     }
 
     void prepare(double sx0, double sy0, double sx1, double sy1) {
-        const double half = 0.5 * v.umPerPx;  // the corner pixels' centres
-        s.grains_.candidates(grains, sx0, sy0, sx1, sy1, grainReach, grainCandidates);
-        grainInterior = oneOwner(grainCandidates, sx0 + half, sy0 + half, sx1 - half, sy1 - half, grainReach, interiorGrain);
-        if (!grainInterior) grainSearch.assign(grainCandidates);
+        grainPatch.build(s.grains_, grains, sx0, sy0, sx1, sy1, grainReach);
+        grainInterior = grainPatch.uniform();
+        if (grainInterior) interiorGrain = grainPatch.locate(sx0, sy0);
         if (needColonies) {
-            s.colonies_.candidates(colonies, sx0, sy0, sx1, sy1, 0, colonyCandidates);
-            colonyInterior = oneOwner(colonyCandidates, sx0 + half, sy0 + half, sx1 - half, sy1 - half, -1, interiorColony);
-            if (!colonyInterior) colonySearch.assign(colonyCandidates);
+            colonyPatch.build(s.colonies_, colonies, sx0, sy0, sx1, sy1, -1);
+            colonyInterior = colonyPatch.uniform();
+            if (colonyInterior) interiorColony = &colonyPatch.owner(sx0, sy0);
         }
         nearParticles.clear();
         for (const Specimen::Particle& p : particles) {
             const double reach = (p.kind == Specimen::Particle::Nodule ? kHaloFactor : 1.0) * p.halfLengthUm + 4 * sigma + 1;
-            if (p.xUm + reach >= sx0 && p.xUm - reach <= sx1 && p.yUm + reach >= sy0 && p.yUm - reach <= sy1)
+            if (p.xUm + reach >= sx0 && p.xUm - reach <= sx1 && p.yUm + reach >= sy0 && p.yUm - reach <= sy1 &&
+                mayReach(p, sx0, sy0, sx1, sy1, 4 * sigma + 1))
                 nearParticles.push_back(&p);
         }
         nearScratches.clear();
@@ -394,18 +440,11 @@ struct FieldPainter {
             if (sc.bx1 >= sx0 && sc.bx0 <= sx1 && sc.by1 >= sy0 && sc.by0 <= sy1) nearScratches.push_back(sc);
     }
 
-    FieldPainter(const Specimen& sp, const Viewing& view, double ax0, double ay0, double ax1, double ay1)
+    FieldPainter(const Specimen& sp, const Viewing& view)
         : s(sp), v(view),
           sigma(std::sqrt(view.blurSigmaUm * view.blurSigmaUm + 0.16 * view.umPerPx * view.umPerPx)),
           etch(view.etched ? std::min(1.0, view.etchTimeS / sp.rightEtchTimeS()) : 0.0),
-          overEtch(view.etched ? std::clamp(view.etchTimeS / sp.rightEtchTimeS() - 1, 0.0, kOverEtchLimit) : 0.0),
-          grains(sp.grains_, ax0, ay0, ax1, ay1),
-          colonies(sp.colonies_, ax0, ay0, sp.material_ == Material::AusteniticSteel ? ax0 : ax1,
-                   sp.material_ == Material::AusteniticSteel ? ay0 : ay1),
-          x0(ax0), y0(ay0) {
-        const double reach = 3 * sigma + 2;
-        particles = sp.particlesNear(ax0 - reach, ay0 - reach, ax1 + reach, ay1 + reach);
-        scratches = scratchesNear(sp.seed_ ^ 0x5C7A7C4E5ull, view.preparation, ax0, ay0, ax1, ay1, sigma);
+          overEtch(view.etched ? std::clamp(view.etchTimeS / sp.rightEtchTimeS() - 1, 0.0, kOverEtchLimit) : 0.0) {
         // The coarsest lamellae decide whether any can show.
         lamellaContrast = periodicContrast(kLamellaMinUm + kLamellaSpreadUm, sigma, view.abbeLimitUm);
         needleContrast = periodicContrast(2 * kNeedleSpacingUm, sigma, view.abbeLimitUm);
@@ -414,6 +453,17 @@ struct FieldPainter {
         needColonies = etch > 0 && (sp.material_ == Material::QuenchedTempered
                                         ? needleContrast > 0
                                         : sp.material_ != Material::AusteniticSteel && lamellaContrast > 0);
+    }
+
+    // What a block of the field needs from its neighbourhood; what the painter remembers of
+    // grains and colonies stays valid from block to block.
+    void startBlock(double ax0, double ay0, double ax1, double ay1) {
+        x0 = ax0, y0 = ay0;
+        grains.assign(s.grains_, ax0, ay0, ax1, ay1);
+        if (needColonies) colonies.assign(s.colonies_, ax0, ay0, ax1, ay1);
+        const double reach = 3 * sigma + 2;
+        particles = s.particlesNear(ax0 - reach, ay0 - reach, ax1 + reach, ay1 + reach);
+        scratches = scratchesNear(s.seed_ ^ 0x5C7A7C4E5ull, v.preparation, ax0, ay0, ax1, ay1, sigma);
         if (lamellaContrast > 0 && etch > 0) {
             const int w = static_cast<int>(std::ceil((ax1 - ax0) / v.umPerPx)) / kLatticePx + 2;
             const int h = static_cast<int>(std::ceil((ay1 - ay0) / v.umPerPx)) / kLatticePx + 2;
@@ -422,7 +472,7 @@ struct FieldPainter {
             for (int j = 0; j < h; ++j)
                 for (int i = 0; i < w; ++i)
                     bend[static_cast<size_t>(j) * w + i] =
-                        gradient_noise(sp.seed_ + 3, (ax0 + i * kLatticePx * v.umPerPx) / kBendScaleUm,
+                        gradient_noise(s.seed_ + 3, (ax0 + i * kLatticePx * v.umPerPx) / kBendScaleUm,
                                        (ay0 + j * kLatticePx * v.umPerPx) / kBendScaleUm);
         }
     }
@@ -440,11 +490,10 @@ struct FieldPainter {
         refl = mean;
         scatter = 0.3 * etch;
         if (lamellaContrast <= 0 || etch <= 0) return;
-        const GrainPlane::Hit c =
-            colonyInterior ? interiorColony : colonySearch.locate(x, y);
-        if (c.grain.key != lastColony) {
-            lastColony = c.grain.key;
-            colony = s.colonyOf(c.grain.key);
+        const GrainSeed& c = colonyInterior ? *interiorColony : colonyPatch.owner(x, y);
+        if (c.key != lastColony) {
+            lastColony = c.key;
+            colony = s.colonyOf(c.key);
             colonyContrast = periodicContrast(colony.spacingUm, sigma, v.abbeLimitUm);
         }
         const Specimen::Colony& col = colony;
@@ -457,29 +506,42 @@ struct FieldPainter {
     }
 
     // Martensite needles: packets of parallel laths, each needle its own tone.
+    struct Needle {
+        uint64_t packet = 0, rowBits = 0;
+        int64_t row = std::numeric_limits<int64_t>::min(), column = 0;
+        double rowShift = 0, tone = 0;
+    };
+    mutable Needle needle;
+
     double martensite(double x, double y) const {
         const double mean = lerp(kPolished, kMartensiteEtchedMean, etch);
         const double contrast = needleContrast;
         if (contrast <= 0 || etch <= 0) return mean;
-        const GrainPlane::Hit pk =
-            colonyInterior ? interiorColony : colonySearch.locate(x, y);
+        const GrainSeed& pk = colonyInterior ? *interiorColony : colonyPatch.owner(x, y);
         // A packet takes one of three orientations 60 degrees apart in its former austenite grain.
-        if (pk.grain.key != lastPacket) {
-            lastPacket = pk.grain.key;
-            auto known = packetDirections.find(pk.grain.key);
-            if (known == packetDirections.end()) {
-                const GrainPlane::Hit prior = s.grains_.locate(pk.grain.xUm, pk.grain.yUm, &grains);
-                const double a = kPi * unit(prior.grain.key, 1) + kPi / 3 * std::floor(3 * unit(pk.grain.key, 1));
-                known = packetDirections.emplace(pk.grain.key, std::pair{std::cos(a), std::sin(a)}).first;
+        if (pk.key != lastPacket) {
+            lastPacket = pk.key;
+            PacketDirection& known = packetDirections[pk.key % kPacketSlots];
+            if (known.key != pk.key || pk.key == 0) {
+                const GrainPlane::Hit prior = s.grains_.locate(pk.xUm, pk.yUm, &grains);
+                const double a = kPi * unit(prior.grain.key, 1) + kPi / 3 * std::floor(3 * unit(pk.key, 1));
+                known = PacketDirection{pk.key, std::cos(a), std::sin(a)};
             }
-            packetNx = known->second.first, packetNy = known->second.second;
+            packetNx = known.nx, packetNy = known.ny;
         }
         const double nx = packetNx, ny = packetNy;
         const double across = (x * nx + y * ny) / kNeedleSpacingUm, along = (-x * ny + y * nx) / kNeedleLengthUm;
-        const int64_t k = static_cast<int64_t>(std::floor(across));
-        const uint64_t needleRow = mix64(pk.grain.key ^ static_cast<uint64_t>(k) * 0x9E3779B97F4A7C15ull);
-        const int64_t m = static_cast<int64_t>(std::floor(along + to_unit(needleRow)));
-        const double tone = to_unit(mix64(needleRow ^ static_cast<uint64_t>(m) * 0xC2B2AE3D27D4EB4Full)) - 0.5;
+        const int64_t k = floorToInt(across);
+        // A needle spans several pixels: its row and tone are remembered for the next ones.
+        Needle& n = needle;
+        if (k != n.row || pk.key != n.packet) {
+            n.row = k, n.packet = pk.key, n.column = std::numeric_limits<int64_t>::min();
+            n.rowBits = mix64(pk.key ^ static_cast<uint64_t>(k) * 0x9E3779B97F4A7C15ull);
+            n.rowShift = to_unit(n.rowBits);
+        }
+        const int64_t m = floorToInt(along + n.rowShift);
+        if (m != n.column) n.column = m, n.tone = to_unit(mix64(n.rowBits ^ static_cast<uint64_t>(m) * 0xC2B2AE3D27D4EB4Full)) - 0.5;
+        const double tone = n.tone;
         // Each needle's edges are darker (etched interfaces).
         const double f = across - static_cast<double>(k);
         const double edge = 1 - 4 * f * (1 - f);
@@ -495,6 +557,14 @@ struct FieldPainter {
             pearliteGrain[slot] = s.isPearliteGrain(g);
         }
         return tone[slot];
+    }
+
+    // The grain's own random shade (0..1), remembered for the next pixels.
+    mutable uint64_t lastShadeKey = 0;
+    mutable double lastShade = 0;
+    double grainShade(const GrainSeed& g) const {
+        if (g.key != lastShadeKey || lastShadeKey == 0) lastShadeKey = g.key, lastShade = unit(g.key, 4);
+        return lastShade;
     }
 
     // Bright-field reflectance of the matrix (what lies between the particles) of a grain.
@@ -516,12 +586,11 @@ struct FieldPainter {
     void pixel(double x, double y, int px, int py, double& refl, double& scatter) const {
         refl = kPolished;
         scatter = 0;
-        const GrainPlane::Hit g =
-            grainInterior ? interiorGrain : grainSearch.locate(x, y);
+        const GrainPlane::Patch::Hit g = grainInterior ? interiorGrain : grainPatch.locate(x, y);
         const double groove = kGrooveHalfWidthUm * (1 + 0.5 * overEtch);
         switch (s.material_) {
         case Material::CarbonSteel: {
-            const double own = toneOf(g.grain, 0), across = toneOf(g.neighbour, 1);
+            const double own = toneOf(*g.grain, 0), across = toneOf(*g.neighbour, 1);
             const bool pearl = pearliteGrain[0], pearl2 = pearliteGrain[1];
             if (pearl) pixelPearlite(x, y, px, py, refl, scatter, own);
             else refl = own;
@@ -533,16 +602,16 @@ struct FieldPainter {
             break;
         }
         case Material::AusteniticSteel: {
-            refl = toneOf(g.grain, 0);
-            twins(x, y, g.grain, refl, scatter);
-            refl += (toneOf(g.neighbour, 1) - refl) * insideShare(g.borderUm, sigma);
+            refl = toneOf(*g.grain, 0);
+            twins(x, y, *g.grain, refl, scatter);
+            refl += (toneOf(*g.neighbour, 1) - refl) * insideShare(g.borderUm, sigma);
             const double gr = grooveProfile(g.borderUm, groove, 0.65 * etch, sigma);
             refl *= 1 - gr;
             scatter += gr;
             break;
         }
         case Material::QuenchedTempered: {
-            refl = martensite(x, y) + 0.05 * etch * (unit(g.grain.key, 4) - 0.5);
+            refl = martensite(x, y) + 0.05 * etch * (grainShade(*g.grain) - 0.5);
             const double gr = grooveProfile(g.borderUm, groove, 0.3 * etch, sigma);
             refl *= 1 - gr;
             scatter += 0.25 * etch + gr;
@@ -550,7 +619,7 @@ struct FieldPainter {
         }
         case Material::LamellarCastIron:
         case Material::NodularCastIron:
-            pixelPearlite(x, y, px, py, refl, scatter, toneOf(g.grain, 0));
+            pixelPearlite(x, y, px, py, refl, scatter, toneOf(*g.grain, 0));
             break;
         }
         if (overEtch > 0) {
@@ -635,45 +704,72 @@ struct FieldPainter {
 
 void Specimen::render(double x0Um, double y0Um, int w, int h, const Viewing& v, uint32_t* out, int stride) const {
     // Blocks of the field gather their own neighbourhood: short lists, small seed blocks.
-    constexpr int kBlockPx = 64;
-    for (int by = 0; by < h; by += kBlockPx)
-        for (int bx = 0; bx < w; bx += kBlockPx) {
-            const int bw = std::min(kBlockPx, w - bx), bh = std::min(kBlockPx, h - by);
-            renderBlock(x0Um + bx * v.umPerPx, y0Um + by * v.umPerPx, bw, bh, v, out + static_cast<size_t>(by) * stride + bx,
-                        stride);
-        }
+    // Rows of blocks go to the cores in turn; a small field stays on one.
+    constexpr int kBlockPx = 64, kRowsPerCore = 2;
+    const int rows = (h + kBlockPx - 1) / kBlockPx;
+    auto renderRow = [&](FieldPainter& painter, int row) {
+        const int by = row * kBlockPx, bh = std::min(kBlockPx, h - by);
+        for (int bx = 0; bx < w; bx += kBlockPx)
+            renderBlock(painter, x0Um + bx * v.umPerPx, y0Um + by * v.umPerPx, std::min(kBlockPx, w - bx), bh,
+                        out + static_cast<size_t>(by) * stride + bx, stride);
+    };
+    if (rows < 2 * kRowsPerCore || w < 4 * kBlockPx) {
+        FieldPainter painter(*this, v);
+        for (int row = 0; row < rows; ++row) renderRow(painter, row);
+        return;
+    }
+    forEachPart(rows, [&](int row) {
+        FieldPainter painter(*this, v);
+        renderRow(painter, row);
+    });
 }
 
-void Specimen::renderBlock(double x0Um, double y0Um, int w, int h, const Viewing& v, uint32_t* out, int stride) const {
-    const double x1Um = x0Um + w * v.umPerPx, y1Um = y0Um + h * v.umPerPx;
-    FieldPainter painter(*this, v, x0Um, y0Um, x1Um, y1Um);
-    // Warm halogen lamp; the phases' colours come from its light alone.
-    constexpr double kLampR = 1.0, kLampG = 0.95, kLampB = 0.84;
-    constexpr int kSquarePx = 8;  // pixels that share one list of candidate grains
+namespace {
+// Warm halogen lamp; the phases' colours come from its light alone.
+constexpr double kLampR = 1.0, kLampG = 0.95, kLampB = 0.84;
+
+uint32_t colourOf(double refl, double scatter, bool darkField) {
+    double r, g, b;
+    if (darkField) {
+        const double l = kDarkFieldFloor + 0.9 * std::min(1.0, std::max(0.0, scatter));
+        r = l * 0.96, g = l * 0.97, b = l;
+    } else {
+        const double l = std::clamp(refl, 0.0, 1.0);
+        r = l * kLampR, g = l * kLampG, b = l * kLampB * (0.92 + 0.08 * l);
+    }
+    auto byte = [](double c) { return static_cast<uint32_t>(std::clamp(c, 0.0, 1.0) * 255 + 0.5); };
+    return 0xFF000000u | byte(r) << 16 | byte(g) << 8 | byte(b);
+}
+}  // namespace
+
+void Specimen::renderBlock(FieldPainter& painter, double x0Um, double y0Um, int w, int h, uint32_t* out, int stride) const {
+    const Viewing& v = painter.v;
+    painter.startBlock(x0Um, y0Um, x0Um + w * v.umPerPx, y0Um + h * v.umPerPx);
+    auto xAt = [&](int px) { return x0Um + px * v.umPerPx; };
+    auto yAt = [&](int py) { return y0Um + py * v.umPerPx; };
+    // Small squares of pixels share one patch of grains.
+    constexpr int kSquarePx = 8;
     for (int sy = 0; sy < h; sy += kSquarePx)
-    for (int sx = 0; sx < w; sx += kSquarePx) {
-    const int sw = std::min(kSquarePx, w - sx), sh = std::min(kSquarePx, h - sy);
-    painter.prepare(x0Um + sx * v.umPerPx, y0Um + sy * v.umPerPx, x0Um + (sx + sw) * v.umPerPx, y0Um + (sy + sh) * v.umPerPx);
-    for (int py = sy; py < sy + sh; ++py) {
-        uint32_t* row = out + static_cast<size_t>(py) * stride;
-        const double y = y0Um + (py + 0.5) * v.umPerPx;
-        for (int px = sx; px < sx + sw; ++px) {
-            const double x = x0Um + (px + 0.5) * v.umPerPx;
-            double refl, scatter;
-            painter.pixel(x, y, px, py, refl, scatter);
-            double r, g, b;
-            if (v.darkField) {
-                const double l = kDarkFieldFloor + 0.9 * std::min(1.0, std::max(0.0, scatter));
-                r = l * 0.96, g = l * 0.97, b = l;
-            } else {
-                const double l = std::clamp(refl, 0.0, 1.0);
-                r = l * kLampR, g = l * kLampG, b = l * kLampB * (0.92 + 0.08 * l);
+        for (int sx = 0; sx < w; sx += kSquarePx) {
+            const int sx1 = std::min(sx + kSquarePx, w), sy1 = std::min(sy + kSquarePx, h);
+            painter.prepare(xAt(sx), yAt(sy), xAt(sx1), yAt(sy1));
+            if (painter.flat(xAt(sx), yAt(sy), xAt(sx1), yAt(sy1))) {
+                double refl, scatter;
+                painter.pixel(x0Um + (sx + 0.5) * v.umPerPx, y0Um + (sy + 0.5) * v.umPerPx, sx, sy, refl, scatter);
+                const uint32_t colour = colourOf(refl, scatter, v.darkField);
+                for (int py = sy; py < sy1; ++py) std::fill(out + static_cast<size_t>(py) * stride + sx, out + static_cast<size_t>(py) * stride + sx1, colour);
+                continue;
             }
-            auto byte = [](double c) { return static_cast<uint32_t>(std::clamp(c, 0.0, 1.0) * 255 + 0.5); };
-            row[px] = 0xFF000000u | byte(r) << 16 | byte(g) << 8 | byte(b);
+            for (int py = sy; py < sy1; ++py) {
+                uint32_t* row = out + static_cast<size_t>(py) * stride;
+                const double y = y0Um + (py + 0.5) * v.umPerPx;  // the pixel's centre
+                for (int px = sx; px < sx1; ++px) {
+                    double refl, scatter;
+                    painter.pixel(x0Um + (px + 0.5) * v.umPerPx, y, px, py, refl, scatter);
+                    row[px] = colourOf(refl, scatter, v.darkField);
+                }
+            }
         }
-    }
-    }
 }
 
 }  // namespace specimen

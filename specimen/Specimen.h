@@ -12,6 +12,8 @@
 
 namespace specimen {
 
+struct FieldPainter;
+
 enum class Material { CarbonSteel, AusteniticSteel, LamellarCastIron, NodularCastIron, QuenchedTempered };
 enum class Preparation { GroundP320, GroundP1200, Polished3um, Polished1um };
 
@@ -69,7 +71,7 @@ private:
         double nx, ny, spacingUm, bend;
     };
     Colony colonyOf(uint64_t key) const;
-    void renderBlock(double x0Um, double y0Um, int w, int h, const Viewing& v, uint32_t* out, int stride) const;
+    void renderBlock(FieldPainter& painter, double x0Um, double y0Um, int w, int h, uint32_t* out, int stride) const;
     bool isPearliteGrain(const GrainSeed& g) const;
 
     Material material_;
