@@ -53,15 +53,26 @@ double insideShare(double sdUm, double sigmaUm) {
 }
 
 // A Gaussian groove of half-width w and depth a, blurred by sigma: wider and shallower.
-double grooveProfile(double dUm, double halfWidthUm, double depth, double sigmaUm) {
-    if (dUm > 2.83 * (halfWidthUm + 1.42 * sigmaUm)) return 0.0;  // beyond the widest the blur can make it
-    const double w = std::sqrt(halfWidthUm * halfWidthUm + 2 * sigmaUm * sigmaUm);
-    // (1 - t^2 / 8)^8 is exp(-t^2) to within 0.03, made of multiplications only.
-    const double q = 1 - dUm * dUm / (8 * w * w);
-    if (q <= 0) return 0.0;
-    const double q2 = q * q, q4 = q2 * q2;
-    return depth * (halfWidthUm / w) * q4 * q4;
-}
+// Its shape is worked out once for the many pixels that look at it.
+struct Groove {
+    double halfWidthUm = 0, sigmaUm = 0;
+    double reachUm = -1;  // beyond the widest the blur can make it
+    double widthUm = 0;   // the blurred half-width
+    double ratio = 0;     // how much shallower the blur makes it
+    double eightW2 = 1;   // 8 w^2
+    Groove() = default;
+    Groove(double halfWidth, double sigma)
+        : halfWidthUm(halfWidth), sigmaUm(sigma), reachUm(2.83 * (halfWidth + 1.42 * sigma)),
+          widthUm(std::sqrt(halfWidth * halfWidth + 2 * sigma * sigma)), ratio(halfWidth / widthUm), eightW2(8 * widthUm * widthUm) {}
+    double operator()(double dUm, double depth) const {
+        if (dUm > reachUm) return 0.0;
+        // (1 - t^2 / 8)^8 is exp(-t^2) to within 0.03, made of multiplications only.
+        const double q = 1 - dUm * dUm / eightW2;
+        if (q <= 0) return 0.0;
+        const double q2 = q * q, q4 = q2 * q2;
+        return depth * ratio * q4 * q4;
+    }
+};
 
 // A smooth wave of period 1 between -1 and 1 (a cheap cosine: smooth steps up and down).
 double periodicWave(double phase) {
@@ -71,6 +82,7 @@ double periodicWave(double phase) {
 
 struct Scratch {
     double x, y, dx, dy, lengthUm, halfWidthUm, depth;
+    Groove groove;
     double bx0, by0, bx1, by1;  // bounds with the blurred reach
 };
 
@@ -121,13 +133,14 @@ std::vector<Scratch> scratchesNear(uint64_t seed, Preparation p, double x0, doub
                 const double len = lerp(f.minLengthUm, f.maxLengthUm, unit(hk, 0));
                 const double u = static_cast<double>(k) * period + unit(hk, 1) * (period - len);
                 if (u > umax + reach || u + len < umin - reach) continue;
-                Scratch s;
+                Scratch s{};
                 s.dx = dx, s.dy = dy;
                 s.x = u * dx - v * dy;
                 s.y = u * dy + v * dx;
                 s.lengthUm = len;
                 s.halfWidthUm = lerp(f.minHalfWidthUm, f.maxHalfWidthUm, unit(hk, 2));
                 s.depth = lerp(f.minDepth, f.maxDepth, unit(hk, 3));
+                s.groove = Groove(s.halfWidthUm, sigmaUm);
                 const double ex = s.x + len * dx, ey = s.y + len * dy;
                 s.bx0 = std::min(s.x, ex) - reach, s.bx1 = std::max(s.x, ex) + reach;
                 s.by0 = std::min(s.y, ey) - reach, s.by1 = std::max(s.y, ey) + reach;
@@ -139,7 +152,7 @@ std::vector<Scratch> scratchesNear(uint64_t seed, Preparation p, double x0, doub
     return out;
 }
 
-double scratchDepth(const std::vector<Scratch>& scratches, double x, double y, double sigmaUm) {
+double scratchDepth(const std::vector<Scratch>& scratches, double x, double y) {
     double depth = 0;
     for (const Scratch& s : scratches) {
         if (x < s.bx0 || x > s.bx1 || y < s.by0 || y > s.by1) continue;
@@ -148,7 +161,7 @@ double scratchDepth(const std::vector<Scratch>& scratches, double x, double y, d
         if (u < -3 * s.halfWidthUm || u > s.lengthUm + 3 * s.halfWidthUm) continue;
         // The scratch fades out over the last tenth at each end.
         const double ends = smoothstep(0, 0.1 * s.lengthUm, u) * smoothstep(s.lengthUm, 0.9 * s.lengthUm, u);
-        depth = std::max(depth, ends * grooveProfile(v, s.halfWidthUm, s.depth, sigmaUm));
+        depth = std::max(depth, ends * s.groove(v, s.depth));
     }
     return depth;
 }
@@ -356,6 +369,7 @@ struct FieldPainter {
     double sigma;       // optical blur and the pixel's own extent
     double etch;        // 0 unetched .. 1 etched just right
     double overEtch;    // 0 .. kOverEtchLimit
+    Groove grainGroove, twinGroove, haloGroove, particleEdge;
     double lamellaContrast = 0, needleContrast = 0;
     mutable double colonyContrast = 0;
     GrainBlock grains, colonies;
@@ -444,7 +458,9 @@ struct FieldPainter {
         : s(sp), v(view),
           sigma(std::sqrt(view.blurSigmaUm * view.blurSigmaUm + 0.16 * view.umPerPx * view.umPerPx)),
           etch(view.etched ? std::min(1.0, view.etchTimeS / sp.rightEtchTimeS()) : 0.0),
-          overEtch(view.etched ? std::clamp(view.etchTimeS / sp.rightEtchTimeS() - 1, 0.0, kOverEtchLimit) : 0.0) {
+          overEtch(view.etched ? std::clamp(view.etchTimeS / sp.rightEtchTimeS() - 1, 0.0, kOverEtchLimit) : 0.0),
+          grainGroove(kGrooveHalfWidthUm * (1 + 0.5 * overEtch), sigma), twinGroove(0.25, sigma),
+          haloGroove(kGrooveHalfWidthUm, sigma), particleEdge(0.4, sigma) {
         // The coarsest lamellae decide whether any can show.
         lamellaContrast = periodicContrast(kLamellaMinUm + kLamellaSpreadUm, sigma, view.abbeLimitUm);
         needleContrast = periodicContrast(2 * kNeedleSpacingUm, sigma, view.abbeLimitUm);
@@ -587,7 +603,6 @@ struct FieldPainter {
         refl = kPolished;
         scatter = 0;
         const GrainPlane::Patch::Hit g = grainInterior ? interiorGrain : grainPatch.locate(x, y);
-        const double groove = kGrooveHalfWidthUm * (1 + 0.5 * overEtch);
         switch (s.material_) {
         case Material::CarbonSteel: {
             const double own = toneOf(*g.grain, 0), across = toneOf(*g.neighbour, 1);
@@ -596,7 +611,7 @@ struct FieldPainter {
             else refl = own;
             refl += (across - refl) * insideShare(g.borderUm, sigma);
             const double depth = (pearl && pearl2) ? 0.6 : (pearl || pearl2) ? 0.7 : 1.0;
-            const double gr = grooveProfile(g.borderUm, groove, depth * etch, sigma);
+            const double gr = grainGroove(g.borderUm, depth * etch);
             refl *= 1 - gr;
             scatter += gr;
             break;
@@ -605,14 +620,14 @@ struct FieldPainter {
             refl = toneOf(*g.grain, 0);
             twins(x, y, *g.grain, refl, scatter);
             refl += (toneOf(*g.neighbour, 1) - refl) * insideShare(g.borderUm, sigma);
-            const double gr = grooveProfile(g.borderUm, groove, 0.65 * etch, sigma);
+            const double gr = grainGroove(g.borderUm, 0.65 * etch);
             refl *= 1 - gr;
             scatter += gr;
             break;
         }
         case Material::QuenchedTempered: {
             refl = martensite(x, y) + 0.05 * etch * (grainShade(*g.grain) - 0.5);
-            const double gr = grooveProfile(g.borderUm, groove, 0.3 * etch, sigma);
+            const double gr = grainGroove(g.borderUm, 0.3 * etch);
             refl *= 1 - gr;
             scatter += 0.25 * etch + gr;
             break;
@@ -629,7 +644,7 @@ struct FieldPainter {
             scatter += 0.05 * overEtch * (1 + rough);
         }
         particlesAt(x, y, refl, scatter);
-        const double sc = nearScratches.empty() ? 0.0 : scratchDepth(nearScratches, x, y, sigma);
+        const double sc = nearScratches.empty() ? 0.0 : scratchDepth(nearScratches, x, y);
         refl *= 1 - sc;
         scatter += 1.4 * sc;
     }
@@ -670,7 +685,7 @@ struct FieldPainter {
             const double d = std::abs(q - t.offset[k]) - t.half[k];
             if (d > 3 * sigma + 1) continue;
             refl += (t.tone[k] - refl) * insideShare(d, sigma);
-            const double gr = grooveProfile(std::abs(d), 0.25, 0.2 * etch, sigma);
+            const double gr = twinGroove(std::abs(d), 0.2 * etch);
             refl *= 1 - gr;
             scatter += 0.6 * gr;
         }
@@ -686,7 +701,7 @@ struct FieldPainter {
                 const double f = insideShare(halo, sigma);
                 refl += (kPolished - 0.03 * etch - refl) * f;
                 scatter *= 1 - f;
-                const double gr = grooveProfile(std::abs(halo), kGrooveHalfWidthUm, 0.35 * etch, sigma);
+                const double gr = haloGroove(std::abs(halo), 0.35 * etch);
                 refl *= 1 - gr;
                 scatter += gr;
             }
@@ -697,7 +712,7 @@ struct FieldPainter {
             if (p.kind == Specimen::Particle::Pore) tone = kPore, body = 0.02;
             refl += (tone - refl) * in;
             // Edges of particles scatter light into the dark-field objective.
-            scatter += (body - scatter) * in + grooveProfile(std::abs(sd), 0.4, 0.7, sigma);
+            scatter += (body - scatter) * in + particleEdge(std::abs(sd), 0.7);
         }
     }
 };
