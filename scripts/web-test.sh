@@ -82,6 +82,8 @@ timeout 300 node tests/web/scorm.mjs --runtime "$runtime" || failed+=(scorm)
 if [ $bench -eq 1 ]; then
   echo "== browser: benchmarks"
   timeout 300 node tests/web/bench.mjs || true
+  echo "== browser engine: a whole new microscope field of 1024x768"
+  cmake --build build-web --target metallo_field_bench >/dev/null && timeout 300 node build-web/web/metallo_field_bench.js || true
 fi
 
 echo "== browser tests took $(( $(date +%s) - start )) s"
