@@ -11,6 +11,7 @@
 #include "specimen/Microscope.h"
 #include "specimen/Optics.h"
 #include "specimen/Specimen.h"
+#include "specimen/Rng.h"
 #include "specimen/Stereology.h"
 
 using namespace specimen;
@@ -74,6 +75,47 @@ TEST(Specimen, CrossingsAreTheBordersOfAFineWalk) {
     const GrainPlane::Hit h = g.locate(x0, y0);
     EXPECT_GE(h.borderUm, 0.0);
     EXPECT_LE(h.borderUm, exact.front() + 1e-9);
+}
+
+TEST(Specimen, GrainPatchesAgreeWithTheDirectSearch) {
+    // The microscope's pixels take their grain from a patch of a small square; the plane's
+    // own search around every single point must agree: the same grain everywhere, and the
+    // same border and grain across it wherever the border lies within the reach.
+    for (const double cellUm : {7.0, 21.3, 45.0}) {
+        const GrainPlane plane(0xABCDEF, cellUm, 0.15);
+        for (const double squareUm : {0.4, 4.0, 16.0}) {
+            const double reachUm = 0.6 * squareUm + 0.5;
+            uint64_t state = 12345;
+            int borders = 0, squares = 0;
+            for (int n = 0; n < 60; ++n) {
+                const double x0 = 100 + 800 * to_unit(splitmix64(state)), y0 = 100 + 800 * to_unit(splitmix64(state));
+                const double x1 = x0 + squareUm, y1 = y0 + squareUm;
+                const GrainBlock block(plane, x0 - 50, y0 - 50, x1 + 50, y1 + 50);
+                GrainPlane::Patch patch;
+                patch.build(plane, block, x0, y0, x1, y1, reachUm);
+                squares += patch.uniform();
+                for (int k = 0; k < 64; ++k) {
+                    const double x = x0 + squareUm * (k % 8 + 0.5) / 8, y = y0 + squareUm * (k / 8 + 0.5) / 8;
+                    const GrainPlane::Hit direct = plane.locate(x, y);
+                    const GrainPlane::Patch::Hit fast = patch.locate(x, y);
+                    ASSERT_EQ(fast.grain->key, direct.grain.key) << x << "," << y;
+                    if (direct.borderUm > reachUm) {
+                        EXPECT_GT(fast.borderUm, reachUm - 1e-9);
+                        continue;
+                    }
+                    ++borders;
+                    ASSERT_FALSE(patch.uniform()) << x << "," << y;
+                    EXPECT_NEAR(fast.borderUm, direct.borderUm, 1e-9);
+                    EXPECT_EQ(fast.neighbour->key, direct.neighbour.key);
+                }
+            }
+            // Both kinds of square were met.
+            EXPECT_GT(borders, 0) << cellUm << " " << squareUm;
+            if (squareUm < cellUm / 4) {
+                EXPECT_GT(squares, 0) << cellUm << " " << squareUm;
+            }
+        }
+    }
 }
 
 TEST(Specimen, InterceptGrainSizeAgreesWithTheGrainArea) {
