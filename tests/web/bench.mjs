@@ -101,6 +101,27 @@ await withSite(async (browser, siteUrl) => {
     const electrons = Number((/elektronen\t(\d+)/.exec(lab.values) || [])[1] || 0);
     console.log(`electron-beam lab: ${electrons} electrons (Fe, 20 kV) in ${ms(lab.ms)}: ` +
         `${Math.round(electrons / (lab.ms / 1000))} electrons/s; a 60 s EDX spectrum in ${ms(lab.edxMs)}`);
+
+    // The virtual light microscope: a new field of the window for every objective (the script
+    // call that changes the objective renders it), and one step of a drag.
+    const micro = await page.eval(`(() => {
+        const mg = window.metallographie;
+        mg.script('menu TFormMetallo LabLicht1');
+        const times = [];
+        for (let k = 0; k < 5; ++k) {
+            mg.script('set TFormLabLicht ComboBoxProbe 0');
+            const t0 = performance.now();
+            mg.script('set TFormLabLicht ComboBoxObjektiv ' + k);
+            times.push(performance.now() - t0);
+        }
+        mg.script('set TFormLabLicht ComboBoxProbe 4\\nset TFormLabLicht ComboBoxObjektiv 0');
+        const t1 = performance.now();
+        mg.script('set TFormLabLicht ComboBoxObjektiv 1');
+        const martensite = performance.now() - t1;
+        return { times, martensite };
+    })()`, { timeoutMs: 120000 });
+    console.log(`microscope: a new field of the window (584x438), carbon steel 5x..100x: ${list(micro.times)} ms; ` +
+        `martensite 10x: ${ms(micro.martensite)}`);
     if (page.errors.length) console.log(`the page reported: ${page.errors.join(' | ')}`);
     await page.close();
 });
