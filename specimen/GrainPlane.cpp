@@ -89,8 +89,9 @@ void GrainPlane::Patch::build(const GrainPlane& plane, const GrainBlock& block, 
     x0_ = x0, y0_ = y0;
     near_.clear(), owners_.clear(), ownerIndex_.clear(), firstBorder_.clear(), borders_.clear(), power0_.clear();
     const double c = plane.cellUm();
-    const int64_t i0 = static_cast<int64_t>(std::floor(x0 / c)) - 2, i1 = static_cast<int64_t>(std::floor(x1 / c)) + 2;
-    const int64_t j0 = static_cast<int64_t>(std::floor(y0 / c)) - 2, j1 = static_cast<int64_t>(std::floor(y1 / c)) + 2;
+    // The 4 x 4 cells each point of the rectangle searches, together.
+    const int64_t i0 = firstCell(x0, c), i1 = firstCell(x1, c) + kSearchCells - 1;
+    const int64_t j0 = firstCell(y0, c), j1 = firstCell(y1, c) + kSearchCells - 1;
     // The owner's power distance is below the smallest of the seeds' largest ones.
     double upper = std::numeric_limits<double>::infinity();
     for (int64_t j = j0; j <= j1; ++j) {
