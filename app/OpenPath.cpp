@@ -195,4 +195,17 @@ std::string openWindow(ui::Application& app, std::string_view what) {
     return "";
 }
 
+std::vector<std::string> openPath(std::string_view what) {
+    std::vector<std::string> path{std::string(what)};
+    std::string className(what.substr(0, what.find(':')));
+    // Up to the title window, which is open from the start; open() follows no longer chain.
+    for (int depth = 0; depth <= 8; ++depth) {
+        const std::vector<std::string> first = words(split(openStep(className)).front());
+        if (first.size() != 3 || openStep(first[1]).empty()) break;
+        className = first[1];
+        path.insert(path.begin(), className);
+    }
+    return path;
+}
+
 }  // namespace app

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ui/Application.h"
 
@@ -18,5 +19,9 @@ std::string_view openStep(std::string_view className);
 // events. Returns an empty string when it is shown, otherwise the one line that says why
 // not (an unknown name opens the overview).
 std::string openWindow(ui::Application& app, std::string_view className);
+// The windows on the way to `what` (as openWindow takes it), from the title window's next
+// on, `what` itself last: opening them one after another with openWindow ends where
+// openWindow(what) alone does (the browser opens one per slice of its time).
+std::vector<std::string> openPath(std::string_view what);
 
 }  // namespace app

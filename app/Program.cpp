@@ -20,10 +20,24 @@ Program::~Program() {
 }
 
 void Program::start() {
-    for (const WindowEntry& e : windowList()) {
-        windows_.push_back(e.make(app_));
-        app_.create(*windows_.back());
+    while (createNextWindow()) {
     }
+    finishStart();
+}
+
+bool Program::createNextWindow() {
+    const std::span<const WindowEntry> list = windowList();
+    if (started_ || windows_.size() == list.size()) return false;
+    windows_.push_back(list[windows_.size()].make(app_));
+    app_.create(*windows_.back());
+    return true;
+}
+
+void Program::finishStart() {
+    if (started_) return;
+    while (createNextWindow()) {
+    }
+    started_ = true;
     connectGlossary(app_);
     connectStudy(app_, progress_, [this] {
         // A folder that cannot be written is said once, not at every window opened.

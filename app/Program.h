@@ -25,6 +25,12 @@ public:
     // Creates the 63 windows (each runs its create handler with the screen size of
     // this moment) and shows the title window.
     void start();
+    // The same start-up in steps, for a caller that must give the thread back now and then
+    // (the browser): createNextWindow() creates the next window of the list, false once all
+    // are there; finishStart() then connects them and shows the title window.
+    bool createNextWindow();
+    void finishStart();
+    bool started() const { return started_; }
     const std::vector<std::unique_ptr<ui::Form>>& windows() const { return windows_; }
     ui::Form& title() const { return *windows_.front(); }
 
@@ -52,6 +58,7 @@ private:
     study::Progress progress_;
     std::string stateDir_;
     bool saveFailed_ = false;
+    bool started_ = false;
 };
 
 // Runs the program without a display (script or export); returns the exit status.

@@ -1,6 +1,7 @@
 #include "study/Glossary.h"
 
 #include <algorithm>
+#include <array>
 
 #include "assets/Texts.h"
 #include "ui/Input.h"
@@ -63,14 +64,15 @@ std::string foldForSearch(std::string_view utf8, bool asE) { return fold(utf8, a
 
 std::string sortKey(std::string_view utf8) { return fold(utf8, false, true); }
 
-bool dictionaryLess(std::string_view a, std::string_view b) {
-    const std::string ka = sortKey(a), kb = sortKey(b);
-    if (ka != kb) return ka < kb;
-    // "Masse" before "Maße", "Ar" before "Är": the plain spelling first, then exactly.
-    const std::string ea = fold(a, true, false), eb = fold(b, true, false);
-    if (ea != eb) return ea < eb;
-    return a < b;
+namespace {
+// What the dictionary order compares, in turn: the sort key, then the plain spelling
+// ("Masse" before "Maße", "Ar" before "Är"), then the name exactly.
+std::array<std::string, 3> dictionaryKey(std::string_view name) {
+    return {sortKey(name), fold(name, true, false), std::string(name)};
 }
+}  // namespace
+
+bool dictionaryLess(std::string_view a, std::string_view b) { return dictionaryKey(a) < dictionaryKey(b); }
 
 Glossary Glossary::parse(std::string_view file, std::vector<std::string>* problems) {
     Glossary g;
@@ -107,7 +109,15 @@ Glossary Glossary::parse(std::string_view file, std::vector<std::string>* proble
             term.text += t;
         }
     }
-    std::stable_sort(g.terms_.begin(), g.terms_.end(), [](const Term& a, const Term& b) { return dictionaryLess(a.name, b.name); });
+    // In dictionary order, each name's key made once (not at every comparison).
+    std::vector<std::pair<std::array<std::string, 3>, size_t>> order;
+    order.reserve(g.terms_.size());
+    for (size_t i = 0; i < g.terms_.size(); ++i) order.emplace_back(dictionaryKey(g.terms_[i].name), i);
+    std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<Term> sorted;
+    sorted.reserve(order.size());
+    for (const auto& entry : order) sorted.push_back(std::move(g.terms_[entry.second]));
+    g.terms_ = std::move(sorted);
     // A name twice: the first stays.
     for (size_t i = 1; i < g.terms_.size();) {
         if (caseFold(g.terms_[i].name) == caseFold(g.terms_[i - 1].name)) {

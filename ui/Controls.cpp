@@ -176,20 +176,31 @@ Image::Image(Form& owner, std::string name, Panel* parent) : Control(owner, std:
 
 const raster::Bitmap& Image::picture() const {
     if (pending_) {
-        picture_ = decodeStored(*pending_);
+        picture_ = decoder_ ? decodeStored(decoder_->take(), pending_->name) : decodeStored(*pending_);
+        decoder_.reset();
         pending_.reset();
     }
     return picture_;
 }
 
+bool Image::decodeRows(int rows) {
+    if (!pending_) return true;
+    if (!decoder_) decoder_ = std::make_unique<JpegDecoder>(pending_->data, pending_->size, pending_->width, pending_->height);
+    if (!decoder_->decodeRows(rows)) return false;
+    picture();
+    return true;
+}
+
 void Image::setPicture(raster::Bitmap b) {
     picture_ = std::move(b);
+    decoder_.reset();
     pending_.reset();
     invalidate();
 }
 
 void Image::setPicture(StoredJpeg jpeg) {
     picture_ = raster::Bitmap();
+    decoder_.reset();
     pending_ = std::move(jpeg);
     invalidate();
 }

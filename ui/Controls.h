@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -188,12 +189,16 @@ public:
     void setPicture(raster::Bitmap b);
     void setPicture(StoredJpeg jpeg);
     bool decoded() const { return !pending_; }
+    // Decodes up to `rows` more rows of a photograph not decoded yet, ahead of its first
+    // paint; true once it is decoded.
+    bool decodeRows(int rows);
     void paint(const Rect& clip) override;
     std::string kind() const override { return "Image"; }
 
 private:
     mutable raster::Bitmap picture_;
     mutable std::optional<StoredJpeg> pending_;
+    mutable std::unique_ptr<JpegDecoder> decoder_;  // a decoding begun by decodeRows
 };
 
 class Shape : public Control {

@@ -12,7 +12,6 @@ namespace {
 struct ErrorManager {
     jpeg_error_mgr pub;
     jmp_buf jump;
-    char message[JMSG_LENGTH_MAX];
 };
 
 void onError(j_common_ptr cinfo) {
@@ -33,23 +32,32 @@ DecodedPicture placeholder(int w, int h, std::string why) {
     return p;
 }
 
-// Everything the decoder allocates lives outside the setjmp frame.
-struct Decoder {
+}  // namespace
+
+// Everything the decoder allocates lives outside the setjmp frames: each call into
+// libjpeg sets its own, as an error jumps back to the call that is running.
+struct JpegDecoder::State {
     jpeg_decompress_struct cinfo{};
     ErrorManager err{};
+    bool created = false;  // cinfo holds libjpeg's memory
     std::vector<unsigned char> row;
     raster::Bitmap out;
 };
 
-bool decode(Decoder& d, const unsigned char* data, size_t size, int statedWidth, int statedHeight) {
+JpegDecoder::JpegDecoder(const unsigned char* data, size_t size, int statedWidth, int statedHeight)
+    : s_(std::make_unique<State>()), statedWidth_(statedWidth), statedHeight_(statedHeight) {
+    if (!data || size < 4) {
+        fail("keine Bilddaten");
+        return;
+    }
+    State& d = *s_;
     d.cinfo.err = jpeg_std_error(&d.err.pub);
     d.err.pub.error_exit = onError;
     d.err.pub.emit_message = onMessage;
-    d.err.message[0] = 0;
+    d.created = true;  // destroying a cinfo that creating left empty is harmless
     if (setjmp(d.err.jump)) {
-        std::snprintf(d.err.message, sizeof d.err.message, "keine lesbaren JPEG-Daten");
-        jpeg_destroy_decompress(&d.cinfo);
-        return false;
+        fail("keine lesbaren JPEG-Daten");
+        return;
     }
     jpeg_create_decompress(&d.cinfo);
     jpeg_mem_src(&d.cinfo, data, static_cast<unsigned long>(size));
@@ -59,53 +67,82 @@ bool decode(Decoder& d, const unsigned char* data, size_t size, int statedWidth,
     // states, which is checked before anything is allocated for it.
     const long long iw = d.cinfo.image_width, ih = d.cinfo.image_height;
     if (statedWidth > 0 && statedHeight > 0 && (iw != statedWidth || ih != statedHeight)) {
-        std::snprintf(d.err.message, sizeof d.err.message, "Größe %lldx%lld statt %dx%d", iw, ih, statedWidth,
-                      statedHeight);
-        jpeg_destroy_decompress(&d.cinfo);
-        return false;
+        char message[JMSG_LENGTH_MAX];
+        std::snprintf(message, sizeof message, "Größe %lldx%lld statt %dx%d", iw, ih, statedWidth, statedHeight);
+        fail(message);
+        return;
     }
     jpeg_start_decompress(&d.cinfo);
     const int w = static_cast<int>(d.cinfo.output_width), h = static_cast<int>(d.cinfo.output_height);
     if (w <= 0 || h <= 0 || static_cast<long long>(w) * h > 64LL * 1024 * 1024 || d.cinfo.output_components != 3) {
-        std::snprintf(d.err.message, sizeof d.err.message, "nicht unterstützte Bildgröße oder Farbform");
-        jpeg_destroy_decompress(&d.cinfo);
-        return false;
+        fail("nicht unterstützte Bildgröße oder Farbform");
+        return;
     }
     d.out = raster::Bitmap(w, h);
     d.row.resize(static_cast<size_t>(w) * 3);
-    while (d.cinfo.output_scanline < d.cinfo.output_height) {
+}
+
+JpegDecoder::~JpegDecoder() {
+    if (s_ && s_->created) jpeg_destroy_decompress(&s_->cinfo);
+}
+
+void JpegDecoder::fail(std::string why) {
+    if (s_->created) jpeg_destroy_decompress(&s_->cinfo);
+    s_->created = false;
+    result_ = placeholder(statedWidth_, statedHeight_, std::move(why));
+    done_ = true;
+}
+
+bool JpegDecoder::decodeRows(int rows) {
+    if (done_) return true;
+    State& d = *s_;
+    if (setjmp(d.err.jump)) {
+        fail("keine lesbaren JPEG-Daten");
+        return true;
+    }
+    const int w = d.out.width;
+    for (int n = 0; n < rows && d.cinfo.output_scanline < d.cinfo.output_height; ++n) {
         const int y = static_cast<int>(d.cinfo.output_scanline);
-        JSAMPROW rows[1] = {d.row.data()};
-        jpeg_read_scanlines(&d.cinfo, rows, 1);
+        JSAMPROW one[1] = {d.row.data()};
+        jpeg_read_scanlines(&d.cinfo, one, 1);
         uint32_t* dst = &d.out.pixels[static_cast<size_t>(y) * w];
         for (int x = 0; x < w; ++x)
             dst[x] = 0xFF000000u | (uint32_t(d.row[3 * x]) << 16) | (uint32_t(d.row[3 * x + 1]) << 8) | d.row[3 * x + 2];
     }
+    if (d.cinfo.output_scanline < d.cinfo.output_height) return false;
     jpeg_finish_decompress(&d.cinfo);
     // Truncated data is padded by the decoder with a warning: that is a broken picture too.
-    const bool warned = d.err.pub.num_warnings > 0;
-    if (warned) std::snprintf(d.err.message, sizeof d.err.message, "die Bilddaten sind unvollständig oder beschädigt");
+    if (d.err.pub.num_warnings > 0) {
+        fail("die Bilddaten sind unvollständig oder beschädigt");
+        return true;
+    }
     jpeg_destroy_decompress(&d.cinfo);
-    return !warned;
+    d.created = false;
+    result_.bitmap = std::move(d.out);
+    result_.ok = true;
+    done_ = true;
+    return true;
 }
-}  // namespace
+
+DecodedPicture JpegDecoder::take() {
+    while (!decodeRows(1 << 30)) {
+    }
+    return std::move(result_);
+}
 
 DecodedPicture decodeJpeg(const unsigned char* data, size_t size, int statedWidth, int statedHeight) {
-    if (!data || size < 4) return placeholder(statedWidth, statedHeight, "keine Bilddaten");
-    Decoder d;
-    if (!decode(d, data, size, statedWidth, statedHeight)) return placeholder(statedWidth, statedHeight, d.err.message);
-    DecodedPicture p;
-    p.bitmap = std::move(d.out);
-    p.ok = true;
-    return p;
+    return JpegDecoder(data, size, statedWidth, statedHeight).take();
+}
+
+raster::Bitmap decodeStored(DecodedPicture p, const std::string& name) {
+    if (!p.ok)
+        std::fprintf(stderr, "metallographie: Bild %s: %s; an seiner Stelle steht eine graue Fläche\n", name.c_str(),
+                     p.error.c_str());
+    return std::move(p.bitmap);
 }
 
 raster::Bitmap decodeStored(const StoredJpeg& jpeg) {
-    DecodedPicture p = decodeJpeg(jpeg.data, jpeg.size, jpeg.width, jpeg.height);
-    if (!p.ok)
-        std::fprintf(stderr, "metallographie: Bild %s: %s; an seiner Stelle steht eine graue Fläche\n", jpeg.name.c_str(),
-                     p.error.c_str());
-    return std::move(p.bitmap);
+    return decodeStored(decodeJpeg(jpeg.data, jpeg.size, jpeg.width, jpeg.height), jpeg.name);
 }
 
 std::string encodeJpeg(const raster::Bitmap& b, int quality) {

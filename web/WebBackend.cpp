@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -352,16 +353,29 @@ void WebBackend::quit(int status) {
     mg_page_quit(status);
 }
 
-void WebBackend::push() {
-    if (quitRequested()) return;
-    if (pending_.empty()) return;
-    bool order = false;
+bool WebBackend::push(size_t windows) {
+    if (quitRequested()) return false;
+    if (pending_.empty() && !orderDue_) return false;
     auto pending = std::move(pending_);
     pending_.clear();
-    for (const auto& [form, p] : pending) {
+    size_t sent = 0;
+    for (auto it = pending.begin(); it != pending.end(); ++it) {
+        const ui::Form* form = it->first;
+        const Pending& p = it->second;
         if (!form->visible()) continue;
+        if (sent == windows) {
+            // The rest waits for the next push, with what changed meanwhile.
+            for (; it != pending.end(); ++it) {
+                Pending& left = pending_[it->first];
+                left.flags |= it->second.flags;
+                if (!it->second.pixels.empty())
+                    left.pixels = left.pixels.empty() ? it->second.pixels : left.pixels.united(it->second.pixels);
+            }
+            return true;
+        }
+        ++sent;
         if (p.flags & (kState | kControls)) sendState(*form, p.flags);
-        order = order || (p.flags & kState);
+        orderDue_ = orderDue_ || (p.flags & kState);
         const ui::raster::Rect all{0, 0, form->clientWidth(), form->clientHeight()};
         ui::raster::Rect dirtyPixels = p.pixels;
         // Where a picture's focus ring was and is now, when it moved.
@@ -375,7 +389,8 @@ void WebBackend::push() {
         if (!r.empty() && form->hasPixels()) sendPixels(*form, r);
         if (p.flags & kCursor) mg_page_cursor(idOf(*form));
     }
-    if (order) {
+    if (orderDue_) {
+        orderDue_ = false;
         Json j;
         j.beginObject();
         j.key("active").number(app().activeForm() ? idOf(*app().activeForm()) : -1);
@@ -385,6 +400,7 @@ void WebBackend::push() {
         j.endObject();
         mg_page_order(j.str().c_str());
     }
+    return false;
 }
 
 void WebBackend::sendState(const ui::Form& f, unsigned flags) {
@@ -463,12 +479,11 @@ void WebBackend::sendPixels(const ui::Form& f, const ui::raster::Rect& r) {
     for (int y = r.top; y < r.bottom; ++y) {
         const uint32_t* src = y >= statusTop ? status.pixels.data() + static_cast<size_t>(y - statusTop) * b.width
                                              : b.pixels.data() + static_cast<size_t>(y) * b.width;
-        for (int x = r.left; x < r.right; ++x) {
+        // R, G, B, 255 in memory order: one little-endian word per pixel.
+        for (int x = r.left; x < r.right; ++x, out += 4) {
             const uint32_t p = src[x];
-            *out++ = (p >> 16) & 0xFF;
-            *out++ = (p >> 8) & 0xFF;
-            *out++ = p & 0xFF;
-            *out++ = 0xFF;
+            const uint32_t rgba = 0xFF000000u | ((p & 0xFFu) << 16) | (p & 0xFF00u) | ((p >> 16) & 0xFFu);
+            std::memcpy(out, &rgba, 4);
         }
     }
     // The ring of a focused picture lies over the pixels, as on the headless screen.

@@ -55,8 +55,9 @@ public:
     // The answer for a script that is not run: `status` and one line on the error output.
     static std::string refusal(int status, const std::string& line);
 
-    // Sends the windows' changes (state, order, pixels) to the page.
-    void push();
+    // Sends the windows' changes (state, order, pixels) to the page; at most `windows`
+    // windows' at once (the order goes with the last of them). True when some are left.
+    bool push(size_t windows = SIZE_MAX);
 
     // ui::Backend
     void formShown(ui::Form& f) override { dirty(f, kState | kAllPixels); }
@@ -98,6 +99,7 @@ private:
     double clockOffset_ = 0;  // application time = page time - offset
     bool clockStarted_ = false;
     bool quitSent_ = false;
+    bool orderDue_ = false;  // a window's state went out, the order not yet
     std::map<const ui::Form*, Pending> pending_;
     std::map<const ui::Form*, std::string> sentControls_;  // the controls the page has, as sent
     std::map<const ui::Form*, ui::raster::Rect> rings_;    // the picture rings the page shows

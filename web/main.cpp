@@ -8,22 +8,33 @@
 #include <memory>
 #include <string>
 #include <sys/stat.h>
+#include <vector>
 
 #include "app/CommandLine.h"
 #include "app/OpenPath.h"
 #include "app/Program.h"
 #include "app/Script.h"
 #include "ui/Application.h"
+#include "ui/Controls.h"
 #include "web/StudyBridge.h"
 #include "web/WebBackend.h"
 
 namespace {
 
+// Start-up, a step per call of mg_start_step, so that the page can give the browser the
+// thread between them: the windows and the photographs the first picture shows (as much of
+// them per step as its time allows), the title window, each window on the way to the one
+// the page asked for, each window's first picture to the page.
+enum class Step { Windows, Photos, Title, Open, Push, Ready };
+
 struct Running {
     std::unique_ptr<ui::Application> application;
     std::unique_ptr<web::WebBackend> backend;
     std::unique_ptr<app::Program> program;
-    std::string answer;  // the last string handed to the page
+    Step step = Step::Windows;
+    std::vector<std::string> open;  // the windows to open once the title window shows, one per step
+    std::string message;  // why it could not be opened, else ""
+    std::string answer;   // the last string handed to the page
 };
 
 Running& running() {
@@ -31,7 +42,29 @@ Running& running() {
     return r;
 }
 
-web::WebBackend* backend() { return running().backend.get(); }
+// The backend once start-up is over: before that the page's calls find no program.
+web::WebBackend* backend() { return running().step == Step::Ready ? running().backend.get() : nullptr; }
+
+// The windows once start-up is over.
+ui::Form* startedForm(const char* formClass) {
+    return backend() ? running().application->findForm(formClass) : nullptr;
+}
+
+// Decodes the photographs of the title window and of the windows to open, a few rows at a
+// time, until `untilMs`; false once none is left. Their first paint then finds them decoded.
+bool decodeFirstPhotos(double untilMs) {
+    constexpr int kRowsAtOnce = 16;
+    Running& r = running();
+    std::vector<const ui::Form*> first{&r.program->title()};
+    for (const std::string& what : r.open)
+        if (const ui::Form* f = r.application->findForm(what.substr(0, what.find(':')))) first.push_back(f);
+    for (const ui::Form* f : first)
+        for (ui::Control* c : f->controls())
+            if (auto* image = dynamic_cast<ui::Image*>(c))
+                while (!image->decodeRows(kRowsAtOnce))
+                    if (emscripten_get_now() >= untilMs) return true;
+    return false;
+}
 
 const char* answer(std::string s) {
     running().answer = std::move(s);
@@ -42,12 +75,12 @@ const char* answer(std::string s) {
 
 extern "C" {
 
-// Starts the program on a screen of w x h (clamped as --screen is). With a manual clock
-// time moves only by the script's advance. Returns the line to show when `open` names
-// no window that can be opened, else "".
-EMSCRIPTEN_KEEPALIVE const char* mg_start(int w, int h, int manualClock, const char* open) {
+// Starts the program on a screen of w x h (clamped as --screen is); mg_start_step then
+// goes on with it. With a manual clock time moves only by the script's advance. `open` names
+// the window to open after the title window.
+EMSCRIPTEN_KEEPALIVE void mg_start(int w, int h, int manualClock, const char* open) {
     Running& r = running();
-    if (r.program) return answer("");
+    if (r.program) return;
     // The page's file system starts with a umask that leaves written files unreadable;
     // the script's pictures are read back from it.
     umask(022);
@@ -56,13 +89,48 @@ EMSCRIPTEN_KEEPALIVE const char* mg_start(int w, int h, int manualClock, const c
     r.application = std::make_unique<ui::Application>(w, h);
     r.backend = std::make_unique<web::WebBackend>(*r.application, manualClock != 0);
     r.program = std::make_unique<app::Program>(*r.application);
+    if (open && *open) r.open = app::openPath(open);
     web::attachStudy(*r.program);
-    r.program->start();
-    std::string message;
-    if (open && *open) message = app::openWindow(*r.application, open);
-    r.backend->push();
-    return answer(message);
 }
+
+// One step of the start-up; windows are created for about `budgetMs` (at least one).
+// 1 while steps are left.
+EMSCRIPTEN_KEEPALIVE int mg_start_step(double budgetMs) {
+    Running& r = running();
+    if (!r.program) return 0;
+    switch (r.step) {
+        case Step::Windows: {
+            const double until = emscripten_get_now() + budgetMs;
+            bool more = r.program->createNextWindow();
+            while (more && emscripten_get_now() < until) more = r.program->createNextWindow();
+            if (!more) r.step = Step::Photos;
+            break;
+        }
+        case Step::Photos:
+            if (!decodeFirstPhotos(emscripten_get_now() + budgetMs)) r.step = Step::Title;
+            break;
+        case Step::Title:
+            r.program->finishStart();
+            r.step = Step::Open;
+            break;
+        case Step::Open:
+            // The windows on the way first; what the last one says is the answer.
+            if (!r.open.empty()) {
+                r.message = app::openWindow(*r.application, r.open.front());
+                r.open.erase(r.open.begin());
+            }
+            if (r.open.empty()) r.step = Step::Push;
+            break;
+        case Step::Push:
+            if (!r.backend->push(1)) r.step = Step::Ready;
+            break;
+        case Step::Ready: break;
+    }
+    return r.step == Step::Ready ? 0 : 1;
+}
+
+// The line to show when the window to open is none that can be opened, else "".
+EMSCRIPTEN_KEEPALIVE const char* mg_start_message() { return answer(running().message); }
 
 EMSCRIPTEN_KEEPALIVE void mg_frame(double nowMs) {
     if (backend()) backend()->frame(nowMs);
@@ -137,7 +205,7 @@ EMSCRIPTEN_KEEPALIVE int mg_cursor_at(int id, int x, int y) {
 
 // The client rectangle of a control as JSON, or "null".
 EMSCRIPTEN_KEEPALIVE const char* mg_control_rect(const char* formClass, const char* control) {
-    ui::Form* f = running().application ? running().application->findForm(formClass) : nullptr;
+    ui::Form* f = startedForm(formClass);
     const ui::Control* c = f ? f->findControl(control) : nullptr;
     if (!c) return answer("null");
     const ui::Rect r = c->clientRect();
@@ -147,8 +215,8 @@ EMSCRIPTEN_KEEPALIVE const char* mg_control_rect(const char* formClass, const ch
 
 // Shows a window not modal (a window whose opener is not there).
 EMSCRIPTEN_KEEPALIVE int mg_show(const char* formClass) {
-    ui::Form* f = running().application ? running().application->findForm(formClass) : nullptr;
-    if (!f || !backend()) return 0;
+    ui::Form* f = startedForm(formClass);
+    if (!f) return 0;
     f->Show();
     running().application->flush();
     backend()->push();

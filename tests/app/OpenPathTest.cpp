@@ -4,6 +4,7 @@
 #include "ProgramFixture.h"
 #include "app/OpenPath.h"
 #include "app/WindowList.h"
+#include "ui/Controls.h"
 
 namespace {
 
@@ -21,6 +22,39 @@ TEST(OpenWindow, EveryWindowOpensTheWayAUserOpensIt) {
         if (name != "TFormHaupt" && name != "TFormInfo" && name != "TFormMetallo") {
             EXPECT_TRUE(s.form("TFormMetallo").visible()) << name << " is not reached through the overview";
         }
+    }
+}
+
+// The browser starts the program in steps (the windows one by one, photographs decoded a
+// few rows ahead of their first paint, then the title window, then each window on the way
+// to the one asked for): the screen, the active window and the answer end as a start and
+// one openWindow give them.
+TEST(OpenWindow, StartingInStepsAndOpeningAlongThePathEndsAsAtOnce) {
+    std::vector<std::string> asked{"TFormGlossar:Härte", "TFormSelbsttest:lm", "TFormNichts"};
+    for (const app::WindowEntry& e : app::windowList()) asked.push_back(e.className);
+    for (const std::string& what : asked) {
+        Started once(800, 600);
+        const std::string message = app::openWindow(once.app, what);
+
+        ui::Application app(800, 600);
+        ui::headless::HeadlessBackend backend(app);
+        app::Program program(app);
+        int created = 0;
+        while (program.createNextWindow()) ++created;
+        EXPECT_EQ(created, static_cast<int>(app::windowList().size()));
+        const std::vector<std::string> path = app::openPath(what);
+        EXPECT_EQ(path.back(), what);
+        for (const std::string& step : path)
+            if (ui::Form* f = app.findForm(step.substr(0, step.find(':'))))
+                for (ui::Control* c : f->controls())
+                    if (auto* image = dynamic_cast<ui::Image*>(c)) image->decodeRows(5);
+        program.finishStart();
+        app.flush();
+        std::string last;
+        for (const std::string& step : path) last = app::openWindow(app, step);
+        EXPECT_EQ(last, message) << what;
+        EXPECT_EQ(app.activeForm() ? app.activeForm()->className() : "", once.app.activeForm()->className()) << what;
+        EXPECT_TRUE(backend.captureScreen() == once.backend.captureScreen()) << what;
     }
 }
 

@@ -122,6 +122,46 @@ TEST(Jpeg, ABrokenPhotographShowsGreyAndIsNamedOnce) {
     EXPECT_NE(err.find("Probe.jpg"), std::string::npos) << err;
 }
 
+// Decoding a few rows at a time (the browser's start-up) gives what decoding at once gives:
+// the same pixels, the same refusal of cut or garbled data, and an Image part-way decoded
+// when it is first painted shows the whole photograph.
+TEST(Jpeg, DecodingInPortionsGivesWhatDecodingAtOnceGives) {
+    const std::string data = ui::encodeJpeg(noise(392, 235), 90);
+    std::string garbled = data;
+    for (size_t i = data.size() / 3; i < garbled.size(); i += 5) garbled[i] = static_cast<char>(garbled[i] ^ 0x33);
+    const std::string cases[] = {data, data.substr(0, data.size() / 2), garbled, "kein Bild"};
+    for (const std::string& c : cases) {
+        const ui::DecodedPicture whole = ui::decodeJpeg(bytes(c), c.size(), 392, 235);
+        ui::JpegDecoder portions(bytes(c), c.size(), 392, 235);
+        int calls = 1;
+        while (!portions.decodeRows(7)) ++calls;
+        const ui::DecodedPicture p = portions.take();
+        EXPECT_EQ(p.ok, whole.ok) << c.size();
+        EXPECT_EQ(p.error, whole.error) << c.size();
+        EXPECT_TRUE(p.bitmap == whole.bitmap) << c.size();
+        if (&c == &cases[0]) {
+            EXPECT_EQ(calls, (235 + 6) / 7);
+        }
+    }
+
+    ui::Application app(1024, 768);
+    ui::headless::HeadlessBackend backend(app);
+    PhotoForm main(app);
+    app.create(main);
+    main.setBounds(0, 0, 500, 400);
+    main.Image1.setBounds(0, 0, 392, 235);
+    main.Image1.setPicture(ui::StoredJpeg{"Probe.jpg", bytes(data), data.size(), 392, 235});
+    EXPECT_FALSE(main.Image1.decodeRows(100));
+    EXPECT_FALSE(main.Image1.decoded());
+    main.Show();
+    app.flush();
+    EXPECT_TRUE(main.Image1.decoded());
+    EXPECT_TRUE(main.Image1.decodeRows(1));
+    const ui::raster::Bitmap want = ui::decodeJpeg(bytes(data), data.size(), 392, 235).bitmap;
+    EXPECT_EQ(main.buffer().at(200, 230), want.at(200, 230));
+    EXPECT_TRUE(main.Image1.picture() == want);
+}
+
 TEST(Png, RoundTripAndNoHalfWrittenFile) {
     const auto src = gradient(33, 17);
     const std::string dir = testing::TempDir();

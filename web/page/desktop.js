@@ -776,7 +776,7 @@
 
   let resolveReady;
   const ready = new Promise((r) => (resolveReady = r));
-  const timing = { navigationToRuntime: 0, startUp: 0, firstPaint: 0 };
+  const timing = { navigationToRuntime: 0, startUp: 0, firstPaint: 0, slices: 0, longestSlice: 0 };
 
   // ?open=KLASSE opens a window; #begriff=Wort opens the glossary at that term; ?test=lm
   // a chapter's self-test.
@@ -786,26 +786,46 @@
     return query.get('begriff') ? 'TFormGlossar:' + query.get('begriff') : '';
   }
 
+  // The program starts in slices of a few milliseconds (a slow phone takes several hundred in
+  // all), with the browser's own work between them, so the page stays responsive: the windows,
+  // as many per slice as its time allows (a slice ends after the window that used it up), then
+  // the title window, the window asked for and the first pictures, each in a slice of its own.
+  const START_SLICE_MS = 4;
+
   function start() {
     const t0 = performance.now();
     timing.navigationToRuntime = t0;
     const loading = document.getElementById('mg-loading');
     if (loading) loading.remove();
     chooseScreen();
-    let message = '';
     deliver(() => {
       if (window.mgStudy) window.mgStudy.beforeStart();
-      message = Module.ccall('mg_start', 'string', ['number', 'number', 'number', 'string'],
-                             [view.width, view.height, manualClock ? 1 : 0, openAtStart()]);
+      Module.ccall('mg_start', null, ['number', 'number', 'number', 'string'],
+                   [view.width, view.height, manualClock ? 1 : 0, openAtStart()]);
     });
-    timing.startUp = performance.now() - t0;
-    messageEl.textContent = message;
-    started = true;
-    if (!manualClock) requestAnimationFrame(frame);
-    requestAnimationFrame(() => {
-      timing.firstPaint = firstPaint;
-      resolveReady();
-    });
+    // A message comes back as the browser's next task, without the delay of a timer.
+    const next = new MessageChannel();
+    next.port1.onmessage = () => {
+      let more = 0;
+      const begun = performance.now();
+      deliver(() => (more = Module._mg_start_step(START_SLICE_MS)));
+      ++timing.slices;
+      timing.longestSlice = Math.max(timing.longestSlice, performance.now() - begun);
+      if (more) {
+        next.port2.postMessage(0);
+        return;
+      }
+      next.port1.close();
+      timing.startUp = performance.now() - t0;
+      messageEl.textContent = Module.UTF8ToString(Module._mg_start_message());
+      started = true;
+      if (!manualClock) requestAnimationFrame(frame);
+      requestAnimationFrame(() => {
+        timing.firstPaint = firstPaint;
+        resolveReady();
+      });
+    };
+    next.port2.postMessage(0);
   }
 
   // A phone held upright shows the program small: a line suggests turning it, once (it
