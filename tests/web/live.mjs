@@ -50,6 +50,19 @@ async function step(what, fn) {
 
 const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
 
+// In the page from its first moment: counts the timer tasks that run while the program
+// starts (from the page's start of it until its start-up time is known).
+const START_PROBE = `(() => {
+    window.__mgStartTicks = 0;
+    const tick = () => {
+        const t = window.metallographie && window.metallographie.timing;
+        if (t && t.startUp > 0) return;
+        if (t && t.navigationToRuntime > 0) ++window.__mgStartTicks;
+        setTimeout(tick, 0);
+    };
+    setTimeout(tick, 0);
+})();`;
+
 await withSite(async (browser, siteUrl) => {
     const page = await browser.newPage();
     await page.setViewport(W, H);
@@ -73,11 +86,16 @@ await withSite(async (browser, siteUrl) => {
 
     // The live page.
     await page.send('Page.addScriptToEvaluateOnNewDocument', { source: PAINT_PROBE });
+    await page.send('Page.addScriptToEvaluateOnNewDocument', { source: START_PROBE });
     await mg.open(`${siteUrl}index.html?screen=${SCREEN}`);
     const t = await page.eval('({ probe: window.__mgProbe.firstPaint, page: window.metallographie.timing || null })');
     console.log(`first canvas paint ${Math.round(t.probe)} ms after navigation` +
         (t.page ? ` (the page's own count: ${Math.round(t.page.firstPaint)} ms, start-up ${Math.round(t.page.startUp)} ms)` : ''));
     report.check(t.probe > 0 && t.probe < 5000, `first canvas paint after ${Math.round(t.probe)} ms`);
+    const ticks = await page.eval('window.__mgStartTicks');
+    report.check(t.page && t.page.slices > 1 && ticks > 1,
+        `the start-up gives the browser the thread back: ${ticks} timer tasks ran during its ${t.page ? t.page.slices : 0} slices` +
+        (t.page ? ` (the longest ${Math.round(t.page.longestSlice)} ms)` : ''));
 
     await step('title animation pace', async () => {
         const startedAt = t.page ? t.page.navigationToRuntime : 0;
