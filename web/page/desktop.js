@@ -961,5 +961,42 @@
         });
       return {};
     };
+  } else if (typeof Worker === 'function' && typeof WebAssembly.compileStreaming === 'function') {
+    // From a server a worker of its own compiles the .wasm as it arrives; the page's thread
+    // only instantiates the compiled module, and input is never held up by the compiling.
+    // Without the worker (or the right MIME type) the page's thread compiles it.
+    const COMPILER = 'onmessage = (e) => WebAssembly.compileStreaming(fetch(e.data, { credentials: "same-origin" }))' +
+      '.then((m) => postMessage(m), (err) => postMessage(String(err)));';
+    Module.instantiateWasm = (imports, receive) => {
+      const url = new URL('metallographie.wasm', location.href).href;
+      const onThisThread = () => fetch(url, { credentials: 'same-origin' })
+        .then((r) => r.arrayBuffer())
+        .then((wasm) => WebAssembly.instantiate(wasm, imports))
+        .then((r) => receive(r.instance, r.module));
+      let compiled;
+      try {
+        const source = URL.createObjectURL(new Blob([COMPILER], { type: 'text/javascript' }));
+        const worker = new Worker(source);
+        URL.revokeObjectURL(source);
+        compiled = new Promise((resolve, reject) => {
+          worker.onmessage = (e) => (e.data instanceof WebAssembly.Module ? resolve(e.data) : reject(new Error(e.data)));
+          worker.onerror = (e) => {
+            e.preventDefault();
+            reject(new Error(e.message || 'worker'));
+          };
+          worker.postMessage(url);
+        }).finally(() => worker.terminate());
+      } catch (e) {
+        compiled = Promise.reject(e);
+      }
+      compiled
+        .then((module) => WebAssembly.instantiate(module, imports).then((instance) => receive(instance, module)),
+              () => onThisThread())
+        .catch((e) => {
+          messageEl.textContent = 'Dieser Browser kann das Programm nicht starten: ' + (e && e.message ? e.message : e);
+          console.error(e);
+        });
+      return {};
+    };
   }
 })();
