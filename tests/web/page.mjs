@@ -1,7 +1,7 @@
 // The page around the program: what the server sends (the compressed twins), what the
 // browser loads (no failed request), the head (language, description, the program's icon),
-// the single file from disk, the contrast of the page's greyed text, and the menus by
-// keyboard (F10, a letter in a pop-up).
+// the single file from disk, the page where no worker compiles the program, the contrast of
+// the page's greyed text, and the menus by keyboard (F10, a letter in a pop-up).
 //
 //   node tests/web/page.mjs [--native build/desktop/metallographie]   (its build's icons)
 import { existsSync, readFileSync, statSync } from 'node:fs';
@@ -107,8 +107,10 @@ await withSite(async (browser, siteUrl) => {
     await mg.open(`${siteUrl}index.html?screen=800x600`);
 
     await step('the page as the browser loads it', async () => {
+        // The page's own download, or its compiling worker's: one in all.
         const wasm = await page.eval(`performance.getEntriesByType('resource').filter((e) => e.name.endsWith('.wasm'))
-            .map((e) => ({ encoded: e.encodedBodySize, decoded: e.decodedBodySize }))`);
+            .map((e) => ({ encoded: e.encodedBodySize, decoded: e.decodedBodySize }))
+            .concat(window.metallographie.timing.wasmDownload || [])`);
         expect(wasm.length === 1 && wasm[0].encoded < wasm[0].decoded * 0.9,
             `the browser's download of the .wasm: ${JSON.stringify(wasm)}`);
         checkHead(await head(page), 'index.html');
@@ -196,6 +198,18 @@ await withSite(async (browser, siteUrl) => {
     off();
     report.check(page.errors.length === 0, `the page reported: ${page.errors.join(' | ')}`);
     await page.close();
+
+    // A browser that makes no worker compiles the .wasm on the page's thread.
+    await step('the page without a worker for the compiling', async () => {
+        const plain = await browser.newPage();
+        await plain.setViewport(800, 600);
+        await plain.send('Page.addScriptToEvaluateOnNewDocument', { source: 'window.Worker = function () { throw new Error("kein Worker"); };' });
+        await new Program(plain).open(`${siteUrl}index.html?screen=800x600`);
+        const shown = await plain.eval(`!!document.querySelector('section.mg-window[data-form="TFormHaupt"]:not([hidden])')`);
+        expect(shown, 'without a worker the page shows no title window');
+        expect(!plain.errors.length, `without a worker the page reported: ${plain.errors.join(' | ')}`);
+        await plain.close();
+    });
 
     await step('the single file from file://', async () => {
         const single = await browser.newPage();

@@ -776,7 +776,7 @@
 
   let resolveReady;
   const ready = new Promise((r) => (resolveReady = r));
-  const timing = { navigationToRuntime: 0, startUp: 0, firstPaint: 0, slices: 0, longestSlice: 0 };
+  const timing = { navigationToRuntime: 0, startUp: 0, firstPaint: 0, slices: 0, longestSlice: 0, wasmDownload: null };
 
   // ?open=KLASSE opens a window; #begriff=Wort opens the glossary at that term; ?test=lm
   // a chapter's self-test.
@@ -965,8 +965,11 @@
     // From a server a worker of its own compiles the .wasm as it arrives; the page's thread
     // only instantiates the compiled module, and input is never held up by the compiling.
     // Without the worker (or the right MIME type) the page's thread compiles it.
+    // The worker answers with the module and the download's size as its timing saw it.
     const COMPILER = 'onmessage = (e) => WebAssembly.compileStreaming(fetch(e.data, { credentials: "same-origin" }))' +
-      '.then((m) => postMessage(m), (err) => postMessage(String(err)));';
+      '.then((module) => { const t = performance.getEntriesByName(e.data)[0];' +
+      ' postMessage({ module, encoded: t ? t.encodedBodySize : 0, decoded: t ? t.decodedBodySize : 0 }); },' +
+      ' (err) => postMessage(String(err)));';
     Module.instantiateWasm = (imports, receive) => {
       const url = new URL('metallographie.wasm', location.href).href;
       const onThisThread = () => fetch(url, { credentials: 'same-origin' })
@@ -979,7 +982,11 @@
         const worker = new Worker(source);
         URL.revokeObjectURL(source);
         compiled = new Promise((resolve, reject) => {
-          worker.onmessage = (e) => (e.data instanceof WebAssembly.Module ? resolve(e.data) : reject(new Error(e.data)));
+          worker.onmessage = (e) => {
+            if (!(e.data && e.data.module instanceof WebAssembly.Module)) return reject(new Error(e.data));
+            timing.wasmDownload = { encoded: e.data.encoded, decoded: e.data.decoded };
+            resolve(e.data.module);
+          };
           worker.onerror = (e) => {
             e.preventDefault();
             reject(new Error(e.message || 'worker'));
