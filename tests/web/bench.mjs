@@ -51,7 +51,7 @@ await withSite(async (browser, siteUrl) => {
             paint.push(t.probe);
             ready.push(t.ready);
             if (t.page) start.push(t.page.startUp);
-            if (t.page) slice.push(t.page.longestSlice);
+            if (t.page && typeof t.page.longestSlice === 'number') slice.push(t.page.longestSlice);
         }
         const how = cache ? 'with the browser cache' : 'without the browser cache';
         console.log(`first canvas paint after navigation (${how}, ${screen}): median ${ms(median(paint))} of ${list(paint)}`);
