@@ -30,7 +30,8 @@ inline uint64_t hash3(uint64_t seed, int64_t a, int64_t b) {
 }
 
 // Uniform double in [0, 1) from the top 53 bits of a 64-bit value.
-inline double to_unit(uint64_t bits) { return static_cast<double>(bits >> 11) * 0x1.0p-53; }
+// (The 53 bits convert as a signed number: one instruction, the same value.)
+inline double to_unit(uint64_t bits) { return static_cast<double>(static_cast<int64_t>(bits >> 11)) * 0x1.0p-53; }
 
 // xoshiro256** generator seeded through SplitMix64.
 class Rng {

@@ -752,7 +752,8 @@ uint32_t colourOf(double refl, double scatter, bool darkField) {
         const double l = std::clamp(refl, 0.0, 1.0);
         r = l * kLampR, g = l * kLampG, b = l * kLampB * (0.92 + 0.08 * l);
     }
-    auto byte = [](double c) { return static_cast<uint32_t>(std::clamp(c, 0.0, 1.0) * 255 + 0.5); };
+    // r, g and b lie in [0, 1] already.
+    auto byte = [](double c) { return static_cast<uint32_t>(static_cast<int>(c * 255 + 0.5)); };
     return 0xFF000000u | byte(r) << 16 | byte(g) << 8 | byte(b);
 }
 }  // namespace
