@@ -83,7 +83,8 @@ if [ $bench -eq 1 ]; then
   echo "== browser: benchmarks"
   timeout 300 node tests/web/bench.mjs || true
   echo "== browser engine: a whole new microscope field of 1024x768"
-  cmake --build build-web --target metallo_field_bench >/dev/null && timeout 300 node build-web/web/metallo_field_bench.js || true
+  NODE_PATH=/usr/share/nodejs cmake --build build-web --target metallo_field_bench >/dev/null &&
+    timeout 300 node build-web/web/metallo_field_bench.js || true
 fi
 
 echo "== browser tests took $(( $(date +%s) - start )) s"
